@@ -1,0 +1,42 @@
+#pragma once
+// The link settings file data/Communicate.txt: one line, the port ("COM3") and the rate (" 4800"),
+// each in double quotes, comma-separated, CR LF.
+#include <QString>
+#include <optional>
+
+namespace serial {
+
+struct LinkSettings {
+    qint16 portNumber = 1;
+    QString settings = QStringLiteral("9600,n,8,1"); // as the port takes it, e.g. " 9600,n,8,1"
+    bool operator==(const LinkSettings& o) const { return portNumber == o.portNumber && settings == o.settings; }
+};
+
+// The rates the port settings offer.
+const QList<int>& supportedRates();
+
+// Leading digits of a settings text, blanks before them skipped (" 9600,n,8,1" gives 9600).
+int rateOf(const QString& settingsText);
+
+// Path of the settings file beside the program: <program dir>/data/Communicate.txt.
+QString settingsFilePath(const QString& programDir);
+
+struct ReadResult {
+    std::optional<LinkSettings> settings; // nothing when the file is missing or malformed
+    QString problem;                      // why, for the operator
+};
+
+// Parses the file's text. The port text is "COM" and a whole number from 1 to 32767; the rate
+// text must name one of the supported rates.
+ReadResult parseSettings(const QByteArray& content);
+ReadResult readSettingsFile(const QString& path);
+
+// The file's line for these settings, CR LF included: rates below 19200 get one leading blank.
+QByteArray formatSettings(const LinkSettings& settings);
+
+// Writes the file through a temporary file in the same folder that replaces the old one only
+// when complete, creating the folder if needed. On failure the old file is untouched and
+// `error` says why.
+bool writeSettingsFile(const QString& path, const LinkSettings& settings, QString* error = nullptr);
+
+} // namespace serial
