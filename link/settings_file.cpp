@@ -102,19 +102,24 @@ QByteArray formatSettings(const LinkSettings& s) {
 }
 
 bool writeSettingsFile(const QString& path, const LinkSettings& settings, QString* error) {
+    return replaceFile(path, formatSettings(settings),
+                       [](QIODevice& file, const QByteArray& bytes) { return file.write(bytes); }, error);
+}
+
+bool replaceFile(const QString& path, const QByteArray& bytes, const ByteWriter& write, QString* error) {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) {
         if (error) *error = QStringLiteral("无法创建文件夹 %1").arg(info.absolutePath());
         return false;
     }
+    // QSaveFile writes beside the target and renames over it only on commit.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error) *error = file.errorString();
         return false;
     }
-    const QByteArray line = formatSettings(settings);
-    if (file.write(line) != line.size()) {
-        if (error) *error = file.errorString();
+    if (write(file, bytes) != bytes.size()) {
+        if (error) *error = file.errorString().isEmpty() ? QStringLiteral("写入失败") : file.errorString();
         file.cancelWriting();
         return false;
     }

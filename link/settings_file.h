@@ -2,6 +2,8 @@
 // The link settings file data/Communicate.txt: one line, the port ("COM3") and the rate (" 4800"),
 // each in double quotes, comma-separated, CR LF.
 #include <QString>
+#include <QIODevice>
+#include <functional>
 #include <optional>
 
 namespace serial {
@@ -38,5 +40,10 @@ QByteArray formatSettings(const LinkSettings& settings);
 // when complete, creating the folder if needed. On failure the old file is untouched and
 // `error` says why.
 bool writeSettingsFile(const QString& path, const LinkSettings& settings, QString* error = nullptr);
+
+// The replace-when-complete write underneath, with the writing step open to tests that simulate a
+// write failing half-way. `write` returns the number of bytes written or -1.
+using ByteWriter = std::function<qint64(QIODevice& file, const QByteArray& bytes)>;
+bool replaceFile(const QString& path, const QByteArray& bytes, const ByteWriter& write, QString* error);
 
 } // namespace serial

@@ -1,0 +1,177 @@
+#include "app/main_window.h"
+
+#include "app/main_window_texts.h"
+#include "diagnosis/dynamic_window.h"
+#include "link/message_sink.h"
+#include "link/port_settings_dialog.h"
+#include "link/serial_link.h"
+#include "link/settings_file.h"
+#include "search/diagnosis_gate.h"
+#include "search/index_window.h"
+#include "search/instrument_list.h"
+#include "search/search_dialog.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+namespace app {
+
+MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages, const QString& programDir,
+                       QWidget* parent)
+    : QMainWindow(parent), m_link(link), m_messages(messages), m_programDir(programDir),
+      m_list(std::make_unique<InstrumentList>()) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(texts::kTitle);
+    m_area = new QMdiArea(this);
+    setCentralWidget(m_area);
+    buildMenus();
+    buildToolbar();
+    buildStatusBar();
+    resize(1000, 720);
+    loadSettings();
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::settingsPath() const { return serial::settingsFilePath(m_programDir); }
+
+void MainWindow::loadSettings() {
+    const serial::ReadResult read = serial::readSettingsFile(settingsPath());
+    // Without a usable file the program still starts, on port 1 at 9600 baud; the file is left
+    // alone until the operator saves new settings.
+    const serial::LinkSettings settings = read.settings.value_or(serial::LinkSettings{});
+    m_settingsProblem = read.settings ? QString() : read.problem;
+    m_link.setPortNumber(settings.portNumber);
+    m_link.setSettings(settings.settings);
+}
+
+void MainWindow::startUp() {
+    if (!m_index) {
+        m_index = new IndexWindow(*m_list);
+        QMdiSubWindow* sub = m_area->addSubWindow(m_index);
+        connect(m_index, &IndexWindow::openDiagnosisRequested, this, &MainWindow::openDiagnosis);
+        sub->show();
+    }
+    if (!m_settingsProblem.isEmpty())
+        m_messages.show(this, texts::kDefaultsInUse.arg(settingsPath(), m_settingsProblem), texts::kDefaultsInUseTitle);
+    showSearchDialog();
+}
+
+void MainWindow::buildMenus() {
+    QMenu* menus[3] = {};
+    for (const texts::MenuEntry& e : texts::kMenu) {
+        const QString name = QString::fromLatin1(e.name);
+        const QString caption = QString::fromUtf8(e.caption);
+        if (e.depth == 0) {
+            menus[0] = menuBar()->addMenu(caption);
+            menus[0]->setObjectName(name);
+            continue;
+        }
+        QMenu* owner = menus[e.depth - 1];
+        if (caption == QLatin1String("-")) {
+            owner->addSeparator()->setObjectName(name);
+        } else if (e.depth == 1 && name == QLatin1String("web")) {
+            menus[1] = owner->addMenu(caption);
+            menus[1]->setObjectName(name);
+            menus[1]->menuAction()->setObjectName(name);
+        } else {
+            QAction* action = owner->addAction(caption);
+            action->setObjectName(name);
+            if (*e.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
+        }
+    }
+    connect(findChild<QAction*>(QStringLiteral("set")), &QAction::triggered, this, &MainWindow::portSettings);
+    connect(findChild<QAction*>(QStringLiteral("Searched")), &QAction::triggered, this, &MainWindow::newScan);
+    connect(findChild<QAction*>(QStringLiteral("diagnose")), &QAction::triggered, this, &MainWindow::openDiagnosis);
+    // Exit ends the program (the other placeholder entries stay without action).
+    connect(findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::buildToolbar() {
+    auto* bar = addToolBar(QString());
+    bar->setObjectName(QStringLiteral("Toolbar1"));
+    bar->setMovable(false);
+    // The image list: standard icons of the platform style.
+    const QStyle::StandardPixmap icons[] = {
+        QStyle::SP_FileDialogContentsView, QStyle::SP_ComputerIcon,     QStyle::SP_DriveNetIcon,
+        QStyle::SP_FileDialogDetailedView, QStyle::SP_FileDialogListView, QStyle::SP_MediaPlay,
+        QStyle::SP_FileDialogInfoView,     QStyle::SP_DialogHelpButton,
+    };
+    int i = 0;
+    for (const texts::ToolButton& b : texts::kToolbar) {
+        QAction* action = bar->addAction(style()->standardIcon(icons[i++]), QString::fromUtf8(b.tip));
+        action->setObjectName(QString::fromLatin1(b.key));
+        action->setToolTip(QString::fromUtf8(b.tip));
+        if (b.separatorAfter) bar->addSeparator();
+    }
+    connect(bar, &QToolBar::actionTriggered, this,
+            [this](QAction* action) { toolbarButtonClicked(action->objectName()); });
+}
+
+void MainWindow::buildStatusBar() {
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    auto* product = new QLabel(texts::kStatusProduct);
+    product->setObjectName(QStringLiteral("Panel1"));
+    m_timePanel = new QLabel;
+    m_timePanel->setObjectName(QStringLiteral("Panel2"));
+    m_datePanel = new QLabel;
+    m_datePanel->setObjectName(QStringLiteral("Panel3"));
+    statusBar()->addWidget(product, 1);
+    statusBar()->addPermanentWidget(m_timePanel);
+    statusBar()->addPermanentWidget(m_datePanel);
+    m_clock = new QTimer(this);
+    m_clock->setInterval(1000);
+    connect(m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
+    m_clock->start();
+    updateClock();
+}
+
+void MainWindow::updateClock() {
+    const QDateTime now = QDateTime::currentDateTime();
+    m_timePanel->setText(now.toString(texts::kTimeFormat));
+    m_datePanel->setText(now.toString(texts::kDateFormat));
+}
+
+void MainWindow::toolbarButtonClicked(const QString& key) {
+    if (key == QLatin1String("TSearch")) newScan();
+    else if (key == QLatin1String("TSet")) portSettings();
+    else if (key == QLatin1String("TData")) openDiagnosis();
+}
+
+void MainWindow::newScan() {
+    m_list->reset();
+    showSearchDialog();
+}
+
+void MainWindow::portSettings() {
+    if (m_link.isOpen()) m_link.close();
+    showPortSettingsDialog();
+}
+
+void MainWindow::openDiagnosis() {
+    if (checkDiagnosable(*m_list, m_messages, this)) showDiagnosisWindow();
+}
+
+void MainWindow::showSearchDialog() {
+    SearchDialog dialog(m_link, m_line, *m_list, m_messages, m_area);
+    dialog.exec();
+}
+
+void MainWindow::showPortSettingsDialog() {
+    serial::PortSettingsDialog dialog(m_link, settingsPath(), m_messages, m_area);
+    dialog.exec();
+}
+
+void MainWindow::showDiagnosisWindow() {
+    if (!m_dynamic) m_dynamic = new DynamicWindow(m_link, m_line, *m_list, m_messages, m_programDir, m_area);
+    m_dynamic->showModal();
+}
+
+} // namespace app

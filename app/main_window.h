@@ -1,0 +1,79 @@
+#pragma once
+// The main window "MDIForm1": menus, toolbar, status bar, the instrument list inside it, and the
+// three commands that lead to the other windows.
+#include "protocol/line_texts.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QTimer;
+class InstrumentList;
+class IndexWindow;
+class DynamicWindow;
+
+namespace serial {
+class SerialLink;
+class MessageSink;
+} // namespace serial
+
+namespace app {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Loading the window reads the settings file into the link; the port stays closed.
+    MainWindow(serial::SerialLink& link, serial::MessageSink& messages, const QString& programDir,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The rest of start-up: the instrument list, a word about defaults if the settings file could
+    // not be read, then the search dialog.
+    void startUp();
+
+    // The three commands.
+    void newScan();
+    void portSettings();
+    void openDiagnosis();
+
+    // A toolbar click, by the button's key.
+    void toolbarButtonClicked(const QString& key);
+
+    InstrumentList& instruments() { return *m_list; }
+    IndexWindow* indexWindow() const { return m_index; }
+    QMdiArea* mdiArea() const { return m_area; }
+    QString settingsPath() const;
+    // Why the settings file was not used at load; empty when it was.
+    QString settingsProblem() const { return m_settingsProblem; }
+
+protected:
+    // The modal windows, behind virtual calls so that tests can stand in for them.
+    virtual void showSearchDialog();
+    virtual void showPortSettingsDialog();
+    virtual void showDiagnosisWindow();
+
+private:
+    void loadSettings();
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    void updateClock();
+
+    serial::SerialLink& m_link;
+    serial::MessageSink& m_messages;
+    QString m_programDir;
+    QString m_settingsProblem;
+    protocol::LineTexts m_line;
+    std::unique_ptr<InstrumentList> m_list;
+    QMdiArea* m_area = nullptr;
+    IndexWindow* m_index = nullptr;
+    // One diagnosis window for the whole run: its page counter outlives each showing.
+    DynamicWindow* m_dynamic = nullptr;
+    QLabel* m_timePanel = nullptr;
+    QLabel* m_datePanel = nullptr;
+    QTimer* m_clock = nullptr;
+};
+
+} // namespace app

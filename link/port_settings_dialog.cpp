@@ -1,0 +1,137 @@
+#include "link/port_settings_dialog.h"
+
+#include "link/message_sink.h"
+#include "link/port_settings_texts.h"
+#include "link/serial_link.h"
+#include "link/settings_file.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace serial {
+
+namespace texts = port_settings_texts;
+
+namespace {
+
+QGroupBox* fixedValueFrame(const QString& objectName, const QString& caption, const QString& boxName,
+                           int value, const QString& special = QString()) {
+    auto* frame = new QGroupBox(caption);
+    frame->setObjectName(objectName);
+    // The line format is fixed at 8 data bits, 1 stop bit, no parity: the boxes show it and their
+    // spinners cannot move it.
+    auto* box = new QSpinBox;
+    box->setObjectName(boxName);
+    box->setRange(value, value);
+    box->setValue(value);
+    if (!special.isEmpty()) box->setSpecialValueText(special);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(box);
+    return frame;
+}
+
+int twipsToPixels(const QWidget* w, int twips) { return qRound(twips * w->logicalDpiX() / 1440.0); }
+
+} // namespace
+
+PortSettingsDialog::PortSettingsDialog(SerialLink& link, const QString& settingsPath, MessageSink& messages,
+                                       QWidget* mainArea)
+    : QDialog(mainArea ? mainArea->window() : nullptr), m_link(link), m_settingsPath(settingsPath),
+      m_messages(messages) {
+    setObjectName(QStringLiteral("FormCommSet"));
+    setWindowTitle(texts::kTitle);
+
+    auto* portFrame = new QGroupBox(texts::kPortFrame);
+    portFrame->setObjectName(QStringLiteral("Frame1"));
+    auto* portLayout = new QVBoxLayout(portFrame);
+    for (int i = 0; i < 4; ++i) {
+        m_portOptions[i] = new QRadioButton(QStringLiteral("COM%1").arg(i + 1));
+        m_portOptions[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        portLayout->addWidget(m_portOptions[i]);
+    }
+    auto* rateFrame = new QGroupBox(texts::kRateFrame);
+    rateFrame->setObjectName(QStringLiteral("frame2"));
+    auto* rateLayout = new QGridLayout(rateFrame);
+    const QList<int>& rates = supportedRates();
+    for (int i = 0; i < 6; ++i) {
+        m_rateOptions[i] = new QRadioButton(QStringLiteral("%1bps").arg(rates[i]));
+        m_rateOptions[i]->setObjectName(QStringLiteral("Option%1").arg(i + 5));
+        rateLayout->addWidget(m_rateOptions[i], i % 3, i / 3);
+    }
+    m_portOptions[0]->setChecked(true);
+    m_rateOptions[2]->setChecked(true);
+
+    auto* formatRow = new QHBoxLayout;
+    formatRow->addWidget(fixedValueFrame(QStringLiteral("Frame5"), texts::kDataBitsFrame, QStringLiteral("Text3"), 8));
+    formatRow->addWidget(fixedValueFrame(QStringLiteral("Frame6"), texts::kStopBitsFrame, QStringLiteral("Text4"), 1));
+    formatRow->addWidget(
+        fixedValueFrame(QStringLiteral("Frame7"), texts::kParityFrame, QStringLiteral("Text5"), 0, texts::kNoParity));
+
+    auto* ok = new QPushButton(texts::kOk);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(texts::kCancel);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    connect(ok, &QPushButton::clicked, this, &PortSettingsDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &PortSettingsDialog::reject);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(portFrame);
+    top->addWidget(rateFrame, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(formatRow);
+    layout->addLayout(buttons);
+
+    presetFromLink();
+
+    if (mainArea) {
+        const QPoint origin = mainArea->mapToGlobal(QPoint(0, 0));
+        move(origin.x() + mainArea->width() / 2 - twipsToPixels(this, 2300),
+             origin.y() + mainArea->height() / 2 - twipsToPixels(this, 2230));
+    }
+}
+
+void PortSettingsDialog::presetFromLink() {
+    const int port = m_link.portNumber();
+    if (port >= 1 && port <= 4) m_portOptions[port - 1]->setChecked(true);
+    // The file keeps a blank before rates below 19200 (" 9600,n,8,1"); compare without it, or a
+    // saved 9600 would come back as the design choice 2400 and the next OK would save that.
+    const QString text = m_link.settings().trimmed();
+    const QList<int>& rates = supportedRates();
+    for (int i = 0; i < rates.size(); ++i) {
+        if (text == QStringLiteral("%1,n,8,1").arg(rates[i])) {
+            m_rateOptions[i]->setChecked(true);
+            break;
+        }
+    }
+}
+
+void PortSettingsDialog::accept() {
+    for (int i = 0; i < 4; ++i)
+        if (m_portOptions[i]->isChecked()) m_link.setPortNumber(static_cast<qint16>(i + 1));
+    const QList<int>& rates = supportedRates();
+    for (int i = 0; i < 6; ++i)
+        if (m_rateOptions[i]->isChecked()) m_link.setSettings(QStringLiteral("%1,n,8,1").arg(rates[i]));
+
+    QString error;
+    if (!writeSettingsFile(m_settingsPath, LinkSettings{m_link.portNumber(), m_link.settings()}, &error))
+        m_messages.show(this, texts::kSaveFailed.arg(m_settingsPath, error), texts::kSaveFailedTitle);
+
+    if (m_link.isOpen()) {
+        m_messages.show(this, texts::kStillOpen, texts::kStillOpenTitle);
+        return;
+    }
+    QDialog::accept();
+}
+
+} // namespace serial

@@ -1,0 +1,86 @@
+#include "link/qt_serial_link.h"
+#include "link/port_names.h"
+
+#include <QSerialPortInfo>
+
+namespace serial {
+
+QtSerialLink::QtSerialLink(QObject* parent) : SerialLink(parent) {
+    connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialLink::onError);
+}
+
+QtSerialLink::~QtSerialLink() { m_port.close(); }
+
+PortError QtSerialLink::classify(QSerialPort::SerialPortError error) {
+    switch (error) {
+    case QSerialPort::NoError: return NoError;
+    case QSerialPort::DeviceNotFoundError: return NoSuchPort;
+    case QSerialPort::PermissionError: return PortInUse;
+    case QSerialPort::OpenError: return PortInUse; // this object has it open already
+    default: return OtherError;
+    }
+}
+
+QString QtSerialLink::deviceName() const {
+    QStringList devices;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const auto& info : ports) devices << info.portName();
+    return deviceForPort(portNumber(), devices);
+}
+
+PortError QtSerialLink::open() {
+    if (m_port.isOpen()) {
+        m_lastError = QStringLiteral("already open");
+        return PortInUse;
+    }
+    const QString device = deviceName();
+    if (device.isEmpty()) {
+        m_lastError = QStringLiteral("no serial device for port %1").arg(portNumber());
+        return NoSuchPort;
+    }
+    m_port.setPortName(device);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        const PortError error = classify(m_port.error());
+        m_lastError = m_port.errorString();
+        m_port.clearError();
+        return error == NoError ? OtherError : error;
+    }
+    // The line is always 8 data bits, no parity, 1 stop bit; only the rate changes.
+    const int rate = baudRate();
+    const bool configured = m_port.setBaudRate(rate > 0 ? rate : 9600) && m_port.setDataBits(QSerialPort::Data8) &&
+                            m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
+                            m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        m_lastError = m_port.errorString();
+        m_port.close();
+        m_port.clearError();
+        return OtherError;
+    }
+    m_port.clear();
+    m_lastError.clear();
+    return NoError;
+}
+
+void QtSerialLink::close() {
+    if (m_port.isOpen()) m_port.close();
+}
+
+bool QtSerialLink::isOpen() const { return m_port.isOpen(); }
+
+void QtSerialLink::write(const QByteArray& bytes) {
+    if (m_port.isOpen()) m_port.write(bytes);
+}
+
+QByteArray QtSerialLink::readAll() { return m_port.isOpen() ? m_port.readAll() : QByteArray(); }
+
+void QtSerialLink::onError(QSerialPort::SerialPortError error) {
+    // Only a vanished device closes the port; closing here, inside the signal, stops it from firing
+    // again on every later read.
+    if (error != QSerialPort::ResourceError || !m_port.isOpen()) return;
+    const QString reason = m_port.errorString();
+    m_port.close();
+    m_port.clearError();
+    emit lost(reason);
+}
+
+} // namespace serial

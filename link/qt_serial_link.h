@@ -1,0 +1,37 @@
+#pragma once
+// The program's serial link: QSerialPort, opened on demand with the port number and settings text.
+#include "link/serial_link.h"
+
+#include <QSerialPort>
+
+namespace serial {
+
+class QtSerialLink final : public SerialLink {
+    Q_OBJECT
+public:
+    explicit QtSerialLink(QObject* parent = nullptr);
+    ~QtSerialLink() override;
+
+    PortError open() override;
+    void close() override;
+    bool isOpen() const override;
+    void write(const QByteArray& bytes) override;
+    QByteArray readAll() override;
+
+    // The device name the current port number maps to, empty when there is none.
+    QString deviceName() const;
+
+    // Why the last open failed, in the system's words.
+    QString lastErrorText() const { return m_lastError; }
+
+    // Classifies a QSerialPort open error into the numbers the operator's messages are keyed on.
+    static PortError classify(QSerialPort::SerialPortError error);
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+
+    QSerialPort m_port;
+    QString m_lastError;
+};
+
+} // namespace serial

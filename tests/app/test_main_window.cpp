@@ -1,0 +1,246 @@
+#include "app/main_window.h"
+#include "fake_link.h"
+#include "link/message_sink.h"
+#include "link/settings_file.h"
+#include "search/instrument_list.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+namespace {
+
+struct RecordingSink : serial::MessageSink {
+    QStringList shown; // "title|text"
+    void show(QWidget*, const QString& text, const QString& title) override { shown << title + '|' + text; }
+};
+
+// The main window with its modal windows replaced by counters.
+class TestableMainWindow : public app::MainWindow {
+public:
+    using app::MainWindow::MainWindow;
+    int searches = 0, portDialogs = 0, diagnoses = 0;
+    bool portOpenAtDialog = true;
+
+protected:
+    void showSearchDialog() override { ++searches; }
+    void showPortSettingsDialog() override { ++portDialogs; }
+    void showDiagnosisWindow() override { ++diagnoses; }
+};
+
+void fillRow(InstrumentList& list, int row, const QString& address, const QString& type) {
+    while (list.rows() <= row) list.addRow();
+    list.setText(row, 0, QString::number(row));
+    list.setText(row, 1, address);
+    list.setText(row, 2, type);
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    FakeLink m_link;
+    RecordingSink m_sink;
+
+    std::unique_ptr<TestableMainWindow> makeWindow() {
+        m_sink.shown.clear();
+        return std::make_unique<TestableMainWindow>(m_link, m_sink, m_dir.path());
+    }
+
+private slots:
+    void init() {
+        writeFile(serial::settingsFilePath(m_dir.path()), "\"COM2\",\"19200\"\r\n");
+        m_link.close();
+    }
+
+    void loadAppliesSettingsWithoutOpening() {
+        auto w = makeWindow();
+        QCOMPARE(int(m_link.portNumber()), 2);
+        QCOMPARE(m_link.settings(), QStringLiteral("19200,n,8,1"));
+        QVERIFY(!m_link.isOpen());
+        QCOMPARE(m_link.openCount, 0);
+        w->startUp();
+        QVERIFY(m_sink.shown.isEmpty());
+        QCOMPARE(w->searches, 1);
+        QVERIFY(w->indexWindow());
+    }
+
+    void unusableSettingsFallBackToDefaults_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("present");
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("one field") << QByteArray("\"COM3\"\r\n") << true;
+        QTest::newRow("port not a number") << QByteArray("\"COMA\",\" 4800\"\r\n") << true;
+    }
+    void unusableSettingsFallBackToDefaults() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, present);
+        const QString path = serial::settingsFilePath(m_dir.path());
+        QFile::remove(path);
+        if (present) writeFile(path, content);
+        m_link.setPortNumber(4);
+        m_link.setSettings(QStringLiteral("600,n,8,1"));
+        auto w = makeWindow();
+        QCOMPARE(int(m_link.portNumber()), 1);
+        QCOMPARE(m_link.baudRate(), 9600);
+        w->startUp();
+        QCOMPARE(m_sink.shown.size(), 1);
+        QVERIFY(m_sink.shown.first().startsWith(QStringLiteral("提示|")));
+        QCOMPARE(w->searches, 1);
+        // Nothing is written until the operator saves.
+        QCOMPARE(QFile::exists(path), present);
+        if (present) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), content);
+        }
+    }
+
+    void titleMenusAndShortcuts() {
+        auto w = makeWindow();
+        QCOMPARE(w->windowTitle(), QStringLiteral("通讯测试软件"));
+        QCOMPARE(w->objectName(), QStringLiteral("MDIForm1"));
+        QStringList top;
+        for (QAction* a : w->menuBar()->actions()) top << a->text();
+        QCOMPARE(top, (QStringList{"文件(&F)", "通讯(&C)", "操作(&O)", "窗口(&W)", "帮助(&H)"}));
+        struct Expect { const char* menu; const char* name; const char* caption; const char* keys; };
+        const Expect expected[] = {
+            {"file", "open", "打开(&O)...", "Ctrl+O"},  {"file", "exit", "退出(&X)", "Ctrl+X"},
+            {"communicate", "set", "通讯口设置(&S)...", ""}, {"communicate", "Searched", "搜索(&S)...", ""},
+            {"operate", "diagnose", "数据诊断(&D)", ""},   {"Windows", "Item", "搜索列表", ""},
+            {"help", "about", "关于通讯测试软件(&A)", ""},  {"web", "homepage", "主页(&H)", ""},
+            {"web", "find", "搜索(&F)...", ""},
+        };
+        for (const Expect& e : expected) {
+            auto* menu = w->findChild<QMenu*>(QString::fromLatin1(e.menu));
+            QVERIFY2(menu, e.menu);
+            QAction* action = nullptr;
+            for (QAction* a : menu->actions())
+                if (a->objectName() == QLatin1String(e.name)) action = a;
+            QVERIFY2(action, e.name);
+            QCOMPARE(action->text(), QString::fromUtf8(e.caption));
+            QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(e.keys)));
+        }
+        auto* web = w->findChild<QMenu*>(QStringLiteral("web"));
+        QCOMPARE(web->title(), QStringLiteral("Web (&W)"));
+        QCOMPARE(web->actions().size(), 9);
+        QCOMPARE(w->findChild<QMenu*>(QStringLiteral("help"))->actions().size(), 7);
+    }
+
+    void toolbarKeysTipsAndSeparators() {
+        auto w = makeWindow();
+        auto* bar = w->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+        QVERIFY(bar);
+        QStringList layout;
+        for (QAction* a : bar->actions())
+            layout << (a->isSeparator() ? QStringLiteral("|") : a->objectName() + ':' + a->toolTip());
+        QCOMPARE(layout, (QStringList{"TSearch:搜索", "TTerminal:终端", "TSet:通讯口设置", "|", "TData:",
+                                      "TConfig:配置", "TCurrent:实时趋势", "TTrend:历史趋势", "|", "THelp:帮助"}));
+    }
+
+    void statusBarPanels() {
+        auto w = makeWindow();
+        QCOMPARE(w->findChild<QLabel*>(QStringLiteral("Panel1"))->text(), QStringLiteral("通讯测试软件   Ver 6.23"));
+        const QString time = w->findChild<QLabel*>(QStringLiteral("Panel2"))->text();
+        const QString date = w->findChild<QLabel*>(QStringLiteral("Panel3"))->text();
+        QVERIFY(QTime::fromString(time, QStringLiteral("HH:mm")).isValid());
+        QCOMPARE(QDate::fromString(date, QStringLiteral("yyyy-MM-dd")), QDate::currentDate());
+    }
+
+    void newScanLeavesOneEmptyRow_data() {
+        QTest::addColumn<int>("rows");
+        QTest::newRow("empty list") << 0;
+        QTest::newRow("one instrument") << 1;
+        QTest::newRow("many instruments") << 12;
+    }
+    void newScanLeavesOneEmptyRow() {
+        QFETCH(int, rows);
+        auto w = makeWindow();
+        for (int r = 1; r <= rows; ++r) fillRow(w->instruments(), r, QStringLiteral("0001（0x01H）"), QStringLiteral("x"));
+        for (int round = 1; round <= 2; ++round) {
+            w->newScan();
+            QCOMPARE(w->instruments().rows(), 2);
+            for (int c = 0; c < 4; ++c) QCOMPARE(w->instruments().text(1, c), QString());
+            QCOMPARE(w->instruments().text(0, 1), QStringLiteral("地 址"));
+            QCOMPARE(w->searches, round);
+        }
+    }
+
+    void openDiagnosisChecksTheCurrentRow_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("opened");
+        QTest::newRow("nothing found") << "" << "" << "错误|未搜索到仪表" << 0;
+        QTest::newRow("unlisted type") << "0031（0x1FH）" << "" << "未知设备|无法显示实时数据" << 0;
+        QTest::newRow("listed instrument") << "0031（0x1FH）" << "LED系列——频率表" << "" << 1;
+    }
+    void openDiagnosisChecksTheCurrentRow() {
+        QFETCH(QString, address);
+        QFETCH(QString, type);
+        QFETCH(QString, message);
+        QFETCH(int, opened);
+        auto w = makeWindow();
+        fillRow(w->instruments(), 1, address, type);
+        w->instruments().setCurrentRow(1);
+        // Menu entry and toolbar button run the same command.
+        w->findChild<QAction*>(QStringLiteral("diagnose"))->trigger();
+        w->toolbarButtonClicked(QStringLiteral("TData"));
+        QCOMPARE(w->diagnoses, 2 * opened);
+        QCOMPARE(m_sink.shown, message.isEmpty() ? QStringList{} : QStringList{message, message});
+    }
+
+    void portSettingsClosesThePortFirst() {
+        auto w = makeWindow();
+        QCOMPARE(m_link.open(), serial::NoError);
+        w->findChild<QAction*>(QStringLiteral("set"))->trigger();
+        QVERIFY(!m_link.isOpen());
+        QCOMPARE(w->portDialogs, 1);
+        w->toolbarButtonClicked(QStringLiteral("TSet"));
+        QCOMPARE(w->portDialogs, 2);
+    }
+
+    void inertKeysAndEntriesDoNothing_data() {
+        QTest::addColumn<QString>("key");
+        for (const char* k : {"TTerminal", "TConfig", "TCurrent", "TTrend", "THelp", "tsearch", "TSearch "})
+            QTest::newRow(k) << QString::fromLatin1(k);
+    }
+    void inertKeysAndEntriesDoNothing() {
+        QFETCH(QString, key);
+        auto w = makeWindow();
+        fillRow(w->instruments(), 1, QStringLiteral("0001（0x01H）"), QStringLiteral("LED系列——频率表"));
+        w->toolbarButtonClicked(key);
+        for (const char* name : {"open", "save", "print", "terminal", "station", "current", "history", "Split",
+                                 "Horizon", "Plumb", "Cascade", "Item", "topic", "about", "homepage"})
+            w->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+        QCOMPARE(w->searches + w->portDialogs + w->diagnoses, 0);
+        QCOMPARE(w->instruments().text(1, 2), QStringLiteral("LED系列——频率表"));
+        QVERIFY(m_sink.shown.isEmpty());
+    }
+
+    void exitEndsTheProgram() {
+        auto w = makeWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->findChild<QAction*>(QStringLiteral("exit"))->trigger();
+        QVERIFY(!w->isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing commtest needs on Debian 12, as root. Does nothing
+# when everything is there already.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build ccache
+  qt6-base-dev qt6-serialport-dev libgl1-mesa-dev libxkbcommon-dev
+  fonts-wqy-zenhei   # Chinese captions render as boxes without a CJK font
+  xvfb xauth         # a real window without a desktop
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+fi
