@@ -1,0 +1,61 @@
+#pragma once
+// The "Search" dialog: shows the port in use, takes the address range and on OK opens the port and
+// runs the scan in the "Searching" window. exec() returns when the scan window has closed (OK) or
+// the dialog was cancelled.
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class InstrumentList;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Scan;
+namespace protocol {
+struct LineTexts;
+}
+namespace serial {
+class MessageSink;
+class SerialLink;
+} // namespace serial
+
+class SearchDialog : public QDialog {
+    Q_OBJECT
+public:
+    SearchDialog(serial::SerialLink& link, protocol::LineTexts& line, InstrumentList& list,
+                 serial::MessageSink& messages, QWidget* mainArea);
+
+    // Shows the scan window for a scan that is ready to run and returns when it has closed. The
+    // default runs a SearchingWindow modally; tests put their own driver here.
+    using SearchingRunner = std::function<void(Scan&)>;
+    void setSearchingRunner(SearchingRunner runner) { m_runSearching = std::move(runner); }
+
+    QLineEdit* text1() const { return m_text1; }
+    QLineEdit* text2() const { return m_text2; }
+    QPushButton* command1() const { return m_command1; }
+    QPushButton* command2() const { return m_command2; }
+    QLabel* label3(int i) const { return m_label3[i]; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void load();
+    void onOk();
+    void runSearchingWindow(Scan& scan);
+
+    serial::SerialLink& m_link;
+    protocol::LineTexts& m_line;
+    InstrumentList& m_list;
+    serial::MessageSink& m_messages;
+    QWidget* m_mainArea = nullptr;
+    SearchingRunner m_runSearching;
+
+    std::array<QLabel*, 5> m_label1{}; // Label1(0..4); index 3 is not used
+    std::array<QLabel*, 3> m_label2{};
+    std::array<QLabel*, 2> m_label3{};
+    QLineEdit* m_text1 = nullptr;
+    QLineEdit* m_text2 = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QPushButton* m_command2 = nullptr;
+};

@@ -1,0 +1,126 @@
+// The list window: its grid, the choice of a row and the double-click that asks for diagnosis.
+#include "search/index_window.h"
+#include "search/instrument_list.h"
+#include "search/window_placement.h"
+
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+void fill(InstrumentList& list, int rows) {
+    for (int r = 1; r <= rows; ++r) {
+        if (r > 1) list.addRow();
+        list.setText(r, 0, QString::number(r));
+        list.setText(r, 1, QStringLiteral("%1（0x%2H）").arg(r, 4, 10, QLatin1Char('0')).arg(r, 2, 16, QLatin1Char('0')));
+    }
+}
+
+QPoint cellCentre(QTableView* grid, int modelRow, int col) {
+    return grid->visualRect(grid->model()->index(modelRow, col)).center();
+}
+
+} // namespace
+
+class TestIndexWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void gridAndHeader();
+    void sizesFollowTheClientArea_data();
+    void sizesFollowTheClientArea();
+    void clickChoosesTheRow();
+    void doubleClickChoosesThenAsks_data();
+    void doubleClickChoosesThenAsks();
+    void resetReturnsToRowOne();
+};
+
+void TestIndexWindow::gridAndHeader() {
+    InstrumentList list;
+    IndexWindow window(list);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Form1"));
+    QCOMPARE(window.grid()->objectName(), QStringLiteral("MSFlexGrid1"));
+    QStringList header;
+    for (int c = 0; c < 4; ++c)
+        header << window.grid()->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    QCOMPARE(header, (QStringList{QStringLiteral("序 号"), QStringLiteral("地 址"), QStringLiteral("仪 表 类 型"),
+                                  QStringLiteral("备  注")}));
+    QCOMPARE(window.grid()->model()->rowCount(), 1);
+}
+
+void TestIndexWindow::sizesFollowTheClientArea_data() {
+    QTest::addColumn<int>("widthTwips");
+    QTest::addColumn<int>("heightTwips");
+    QTest::newRow("design size") << 9510 << 4305;
+    QTest::newRow("twice as wide, half as high") << 19020 << 2152;
+}
+
+void TestIndexWindow::sizesFollowTheClientArea() {
+    QFETCH(int, widthTwips);
+    QFETCH(int, heightTwips);
+    InstrumentList list;
+    IndexWindow window(list);
+    window.resize(twipsToPixels(widthTwips, &window), twipsToPixels(heightTwips, &window));
+    window.show();
+    const double fw = widthTwips / 9510.0, fh = heightTwips / 4305.0;
+    auto near = [&](int px, double twips) { return std::abs(px - twipsToPixels(int(twips), &window)) <= 1; };
+    QVERIFY2(near(window.grid()->width(), 12000 * fw), qPrintable(QString::number(window.grid()->width())));
+    QVERIFY(near(window.grid()->height(), 6800 * fh));
+    const int columns[] = {800, 2500, 5000, 3550};
+    for (int c = 0; c < 4; ++c)
+        QVERIFY2(near(window.grid()->columnWidth(c), columns[c] * fw), qPrintable(QString::number(c)));
+}
+
+void TestIndexWindow::clickChoosesTheRow() {
+    InstrumentList list;
+    fill(list, 3);
+    IndexWindow window(list);
+    window.resize(640, 300);
+    window.show();
+    QSignalSpy asked(&window, &IndexWindow::openDiagnosisRequested);
+    QTest::mouseClick(window.grid()->viewport(), Qt::LeftButton, {}, cellCentre(window.grid(), 2, 1));
+    QCOMPARE(list.currentRow(), 3);
+    QCOMPARE(asked.size(), 0);
+}
+
+void TestIndexWindow::doubleClickChoosesThenAsks_data() {
+    QTest::addColumn<int>("modelRow");
+    QTest::addColumn<int>("col");
+    QTest::newRow("second data row, sequence column") << 1 << 0;
+    QTest::newRow("third data row, type column") << 2 << 2;
+    QTest::newRow("first data row, remarks column") << 0 << 3;
+}
+
+void TestIndexWindow::doubleClickChoosesThenAsks() {
+    QFETCH(int, modelRow);
+    QFETCH(int, col);
+    InstrumentList list;
+    fill(list, 3);
+    list.setCurrentRow(modelRow == 0 ? 2 : 1); // something else is current before
+    IndexWindow window(list);
+    window.resize(twipsToPixels(9510, &window), twipsToPixels(4305, &window));
+    window.show();
+    int currentWhenAsked = -1;
+    connect(&window, &IndexWindow::openDiagnosisRequested, this, [&] { currentWhenAsked = list.currentRow(); });
+    const QPoint at = cellCentre(window.grid(), modelRow, col);
+    QTest::mouseClick(window.grid()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(window.grid()->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(currentWhenAsked, modelRow + 1);
+}
+
+void TestIndexWindow::resetReturnsToRowOne() {
+    InstrumentList list;
+    fill(list, 4);
+    IndexWindow window(list);
+    window.show();
+    list.setCurrentRow(4);
+    QCOMPARE(window.grid()->currentIndex().row(), 3);
+    list.reset();
+    QCOMPARE(list.currentRow(), 1);
+    QCOMPARE(window.grid()->model()->rowCount(), 1);
+    QCOMPARE(window.grid()->currentIndex().row(), 0);
+}
+
+QTEST_MAIN(TestIndexWindow)
+#include "test_index_window.moc"

@@ -1,0 +1,219 @@
+// The scan driven tick by tick against a fake link.
+#include "fake_link.h"
+#include "replies.h"
+#include "search/instrument_list.h"
+#include "search/scan.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QString kSingle2 = QStringLiteral("LED系列——四位双报警单显表");
+const QString kFrequency = QStringLiteral("LED系列——频率表");
+const QString kPowerMeter = QStringLiteral("LED系列——三相电量表");
+
+// One slot: what the instruments send after the request of that slot, and whether the adapter
+// echoes the request in front of it.
+struct Slot {
+    QByteArray input;
+    bool echo = false;
+};
+
+// "1|0031（0x1FH）|LED系列——频率表" for each data row.
+QStringList rowsOf(const InstrumentList& list) {
+    QStringList out;
+    for (int r = 1; r < list.rows(); ++r)
+        out << list.text(r, 0) + '|' + list.addressCell(r) + '|' + list.typeCell(r);
+    return out;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Slot>)
+
+class TestScan : public QObject {
+    Q_OBJECT
+private slots:
+    void requests_data();
+    void requests();
+    void rows_data();
+    void rows();
+    void replyInPiecesIsHandledWhenComplete();
+    void sameReplyOnEveryReceiveTickKeepsOneRow();
+    void sendTickEmptiesTheBuffer();
+    void headerRowKeepsItsTitles();
+};
+
+void TestScan::requests_data() {
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<QList<QByteArray>>("frames");
+    QTest::newRow("range 5 to 5") << 5 << 5 << QList<QByteArray>{"@05RD13\r"};
+    QTest::newRow("range 0 to 0") << 0 << 0 << QList<QByteArray>{"@00RD16\r"};
+    QTest::newRow("first above last") << 9 << 3 << QList<QByteArray>{};
+    QTest::newRow("three addresses across 15") << 14 << 16
+                                               << QList<QByteArray>{"@0ERD63\r", "@0FRD60\r", "@10RD17\r"};
+    QTest::newRow("address 200") << 200 << 200 << QList<QByteArray>{"@C8RD6D\r"};
+    QTest::newRow("negative address") << -1 << -1 << QList<QByteArray>{protocol::readRequest("0FFFF")};
+    QTest::newRow("last address 32767") << 32767 << 32767 << QList<QByteArray>{protocol::readRequest("7FFF")};
+    QTest::newRow("ending at 32767")
+        << 32766 << 32767 << QList<QByteArray>{protocol::readRequest("7FFE"), protocol::readRequest("7FFF")};
+    QTest::newRow("starting at -32768") << -32768 << -32768 << QList<QByteArray>{protocol::readRequest("08000")};
+}
+
+void TestScan::requests() {
+    QFETCH(int, first);
+    QFETCH(int, last);
+    QFETCH(QList<QByteArray>, frames);
+    FakeLink link;
+    protocol::LineTexts line;
+    InstrumentList list;
+    Scan scan(link, line, list, qint16(first), qint16(last));
+    QSignalSpy finished(&scan, &Scan::finished);
+    QSignalSpy asking(&scan, &Scan::asking);
+
+    for (int i = 0; i < frames.size(); ++i) {
+        scan.sendTick();
+        QCOMPARE(finished.size(), 0);
+    }
+    QCOMPARE(link.written, frames);
+    QCOMPARE(asking.size(), frames.size());
+    if (!frames.isEmpty()) QCOMPARE(asking.last().at(0).toInt(), last);
+
+    // The tick after the last request ends the scan, once, and sends nothing more.
+    scan.sendTick();
+    QCOMPARE(finished.size(), 1);
+    scan.sendTick();
+    scan.sendTick();
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(link.written.size(), frames.size());
+    QCOMPARE(int(scan.foundCount()), 0);
+}
+
+void TestScan::rows_data() {
+    QTest::addColumn<int>("first");
+    QTest::addColumn<QList<Slot>>("window");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("nobody answers") << 1 << QList<Slot>{{}, {}} << QStringList{"||"};
+    QTest::newRow("address 0 answers")
+        << 0 << QList<Slot>{{reply("00", "02")}} << QStringList{"1|0000（0x00H）|" + kSingle2};
+    QTest::newRow("address 31 frequency meter")
+        << 31 << QList<Slot>{{reply("1F", "16")}} << QStringList{"1|0031（0x1FH）|" + kFrequency};
+    QTest::newRow("same address in two slots")
+        << 1 << QList<Slot>{{reply("01", "02")}, {reply("01", "02")}}
+        << QStringList{"1|0001（0x01H）|" + kSingle2};
+    QTest::newRow("two instruments in answer order")
+        << 1 << QList<Slot>{{reply("20", "1E")}, {}, {reply("03", "16")}}
+        << QStringList{"1|0032（0x20H）|" + kPowerMeter, "2|0003（0x03H）|" + kFrequency};
+    QTest::newRow("unlisted type 0C keeps the type cell empty")
+        << 1 << QList<Slot>{{reply("01", "0C")}} << QStringList{"1|0001（0x01H）|"};
+    QTest::newRow("unlisted type 80 after a listed one")
+        << 1 << QList<Slot>{{reply("01", "16")}, {reply("02", "80")}}
+        << QStringList{"1|0001（0x01H）|" + kFrequency, "2|0002（0x02H）|"};
+    QTest::newRow("lower-case type code") << 1 << QList<Slot>{{reply("01", "0a")}}
+                                          << QStringList{QStringLiteral("1|0001（0x01H）|LED系列——手动操作器")};
+    QTest::newRow("address characters kept as received")
+        << 31 << QList<Slot>{{reply("1f", "16")}} << QStringList{"1|0031（0x1fH）|" + kFrequency};
+    QTest::newRow("reply carries another address than asked")
+        << 5 << QList<Slot>{{reply("07", "16")}} << QStringList{"1|0007（0x07H）|" + kFrequency};
+    QTest::newRow("noise before the reply")
+        << 1 << QList<Slot>{{"xx" + reply("01", "16")}} << QStringList{"1|0001（0x01H）|" + kFrequency};
+    QTest::newRow("echo of the request is skipped")
+        << 1 << QList<Slot>{{reply("01", "16"), true}} << QStringList{"1|0001（0x01H）|" + kFrequency};
+    QTest::newRow("echo and noise together")
+        << 1 << QList<Slot>{{QByteArray::fromHex("00ff") + reply("01", "16"), true}}
+        << QStringList{"1|0001（0x01H）|" + kFrequency};
+    QTest::newRow("damaged reply is dropped")
+        << 1 << QList<Slot>{{QByteArray(reply("01", "16")).replace(11, 1, "F")}} << QStringList{"||"};
+    QTest::newRow("only the first line counts")
+        << 1 << QList<Slot>{{"@garbage\r" + reply("01", "16")}} << QStringList{"||"};
+    QTest::newRow("second of two replies is ignored")
+        << 1 << QList<Slot>{{reply("01", "16") + reply("02", "1E")}}
+        << QStringList{"1|0001（0x01H）|" + kFrequency};
+}
+
+void TestScan::rows() {
+    QFETCH(int, first);
+    QFETCH(QList<Slot>, window);
+    QFETCH(QStringList, rows);
+    FakeLink link;
+    protocol::LineTexts line;
+    InstrumentList list;
+    Scan scan(link, line, list, qint16(first), qint16(first + window.size() - 1));
+
+    for (const Slot& slot : window) {
+        scan.sendTick();
+        link.input = (slot.echo ? line.commandFrame : QByteArray()) + slot.input;
+        for (int tick = 0; tick < 17; ++tick) scan.receiveTick();
+    }
+    QCOMPARE(rowsOf(list), rows);
+    const bool found = !rows.first().startsWith('|');
+    QCOMPARE(int(scan.foundCount()), found ? rows.size() : 0);
+}
+
+void TestScan::replyInPiecesIsHandledWhenComplete() {
+    FakeLink link;
+    protocol::LineTexts line;
+    InstrumentList list;
+    Scan scan(link, line, list, 1, 1);
+    scan.sendTick();
+    const QByteArray full = reply("01", "16");
+    link.input = full.left(4);
+    scan.receiveTick();
+    link.input = full.mid(4, full.size() - 5); // all but the CR
+    scan.receiveTick();
+    QCOMPARE(list.addressCell(1), QString());
+    link.input = "\r";
+    scan.receiveTick();
+    QCOMPARE(list.addressCell(1), QStringLiteral("0001（0x01H）"));
+}
+
+void TestScan::sameReplyOnEveryReceiveTickKeepsOneRow() {
+    FakeLink link;
+    protocol::LineTexts line;
+    InstrumentList list;
+    Scan scan(link, line, list, 1, 2);
+    scan.sendTick();
+    link.input = reply("01", "16");
+    QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
+    for (int tick = 0; tick < 17; ++tick) scan.receiveTick();
+    QCOMPARE(list.rows(), 2);
+    QCOMPARE(int(scan.foundCount()), 1);
+    // The first tick writes the row; repeating the same texts changes nothing the grid would see.
+    QCOMPARE(changed.size(), 3);
+}
+
+void TestScan::sendTickEmptiesTheBuffer() {
+    FakeLink link;
+    protocol::LineTexts line;
+    InstrumentList list;
+    Scan scan(link, line, list, 1, 2);
+    scan.sendTick();
+    // A reply still arriving when the next request goes out loses its beginning.
+    link.input = reply("01", "16").left(6);
+    scan.receiveTick();
+    scan.sendTick();
+    QCOMPARE(line.receiveBuffer, QByteArray());
+    link.input = reply("01", "16").mid(6);
+    scan.receiveTick();
+    QCOMPARE(int(scan.foundCount()), 0);
+    QCOMPARE(line.commandFrame, QByteArray("@02RD14\r"));
+}
+
+void TestScan::headerRowKeepsItsTitles() {
+    FakeLink link;
+    protocol::LineTexts line;
+    InstrumentList list;
+    Scan scan(link, line, list, 0, 0);
+    scan.sendTick();
+    link.input = reply("00", "02");
+    scan.receiveTick();
+    const QStringList header{list.text(0, 0), list.text(0, 1), list.text(0, 2), list.text(0, 3)};
+    QCOMPARE(header, (QStringList{QStringLiteral("序 号"), QStringLiteral("地 址"), QStringLiteral("仪 表 类 型"),
+                                  QStringLiteral("备  注")}));
+}
+
+QTEST_GUILESS_MAIN(TestScan)
+#include "test_scan.moc"
