@@ -24,18 +24,21 @@ PanelModel PanelModel::design() {
         m.image2[i].left = 1170 + 400 * i;
         m.image2[i].top = 3900;
     }
+    // The front picture fills the width below the link and model lines; the value lines that the
+    // layouts put at the lower left (tops 4770 and below) stay just beneath it.
     m.image1.visible = true;
     m.image1.left = 0;
-    m.image1.top = 0;
+    m.image1.top = 720;
+    // Port and baud rate share the first line; the model name, the longest caption, gets its own.
     for (int i = 0; i < 3; ++i) {
         Label& l = m.label3[i];
         l.visible = true;
         l.fontPoints = 10;
         l.color = kBlack;
-        l.left = 360 + 2300 * i;
-        l.top = 240;
     }
-    m.label3[2].left = 4960;
+    m.label3[0].left = 360, m.label3[0].top = 120;
+    m.label3[1].left = 2660, m.label3[1].top = 120;
+    m.label3[2].left = 360, m.label3[2].top = 420;
     return m;
 }
 
