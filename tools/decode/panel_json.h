@@ -1,0 +1,24 @@
+#pragma once
+// The diagnosis panel as JSON, for commtest-decode's output and its tests.
+#include "diagnosis/panel/panel_model.h"
+
+#include <QJsonObject>
+#include <QString>
+
+namespace decode {
+
+struct FrameOutcome;
+
+// "#RRGGBB", upper-case digits.
+QString colorText(panel::Rgb color);
+
+// One member per control the views write: "Image1" (its picture), "Label1(0)" to "Label1(8)" and
+// "Label3(2)" (caption, visible, font, color, left, top), "Image2(0)" to "Image2(7)" (visible,
+// picture, left, top). Positions stay in twips.
+QJsonObject controlsJson(const panel::PanelModel& panel);
+
+// {"check", "type", "view", "Tn", "controls"} after one frame; "type" and "view" are null when
+// the check failed, "view" also for an unlisted type code.
+QJsonObject frameJson(const FrameOutcome& outcome, qint16 tn, const panel::PanelModel& panel);
+
+} // namespace decode
