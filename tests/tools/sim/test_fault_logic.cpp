@@ -1,0 +1,192 @@
+// The line faults of the simulator: each must produce exactly the disturbance it names, and a
+// program that cuts reply lines as ours does must still find a good reply behind echo and noise.
+#include "protocol/frame.h"
+#include "tools/sim/fault_logic.h"
+#include "tools/sim/reply_builder.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(sim::Faults)
+
+namespace {
+
+QByteArray goodReply() {
+    QRandomGenerator random(1);
+    return sim::buildReply(0x02, 5, sim::Moment::fixedValues(), random);
+}
+
+const QByteArray kRequest = protocol::readRequest("05");
+
+} // namespace
+
+class TestFaultLogic : public QObject {
+    Q_OBJECT
+private slots:
+    void rollPercentExtremes_data();
+    void rollPercentExtremes();
+    void rollPercentRate();
+    void wrongCheckFailsOnlyTheCheck_data();
+    void wrongCheckFailsOnlyTheCheck();
+    void junkNeverLooksLikeAFrame();
+    void plan_data();
+    void plan();
+    void programStillFindsTheReply_data();
+    void programStillFindsTheReply();
+};
+
+void TestFaultLogic::rollPercentExtremes_data() {
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("0 never") << 0 << false;
+    QTest::newRow("negative never") << -5 << false;
+    QTest::newRow("100 always") << 100 << true;
+    QTest::newRow("above 100 always") << 250 << true;
+}
+
+void TestFaultLogic::rollPercentExtremes() {
+    QFETCH(int, percent);
+    QFETCH(bool, expected);
+    QRandomGenerator random(5);
+    for (int i = 0; i < 1000; ++i) QCOMPARE(sim::rollPercent(percent, random), expected);
+}
+
+void TestFaultLogic::rollPercentRate() {
+    QRandomGenerator random(9);
+    int hits = 0;
+    for (int i = 0; i < 10000; ++i) hits += sim::rollPercent(30, random) ? 1 : 0;
+    QVERIFY2(hits > 2700 && hits < 3300, qPrintable(QString::number(hits)));
+}
+
+void TestFaultLogic::wrongCheckFailsOnlyTheCheck_data() {
+    QTest::addColumn<QByteArray>("frame");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("meter reply") << goodReply() << true;
+    QTest::newRow("shortest frame") << QByteArray("@A41\r") << true;
+    QTest::newRow("too short to carry a check") << QByteArray("@1\r") << false;
+    QTest::newRow("no CR") << QByteArray("@0100000200") << false;
+}
+
+void TestFaultLogic::wrongCheckFailsOnlyTheCheck() {
+    QFETCH(QByteArray, frame);
+    QFETCH(bool, changed);
+    // Many seeds: no random value may give back the right check.
+    for (quint32 seed = 0; seed < 300; ++seed) {
+        QRandomGenerator random(seed);
+        const QByteArray out = sim::withWrongCheck(frame, random);
+        if (!changed) {
+            QCOMPARE(out, frame);
+            continue;
+        }
+        QCOMPARE(out.size(), frame.size());
+        QCOMPARE(out.left(out.size() - 3), frame.left(frame.size() - 3));
+        QCOMPARE(out.back(), '\r');
+        QVERIFY2(!protocol::CheckReply(out), out.constData());
+        for (const char c : out.mid(out.size() - 3, 2)) QVERIFY(QByteArray("0123456789ABCDEF").contains(c));
+    }
+}
+
+void TestFaultLogic::junkNeverLooksLikeAFrame() {
+    QRandomGenerator random(2);
+    QSet<char> seen;
+    for (int i = 0; i < 2000; ++i) {
+        const QByteArray burst = sim::garbageBurst(random);
+        QVERIFY(burst.size() >= 1 && burst.size() <= 8);
+        QVERIFY(!burst.contains('@'));
+        QVERIFY(!burst.contains('\r'));
+        for (const char c : burst) seen.insert(c);
+    }
+    // Every other byte value does turn up.
+    QCOMPARE(seen.size(), 254);
+}
+
+void TestFaultLogic::plan_data() {
+    QTest::addColumn<sim::Faults>("faults");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("answeredBefore");
+    QTest::addColumn<QByteArray>("echo");
+    QTest::addColumn<int>("replyShape"); // 0 none, 1 exact, 2 wrong check, 3 one byte then exact
+    QTest::addColumn<bool>("replied");
+
+    const QByteArray reply = goodReply();
+    sim::Faults none;
+    sim::Faults echo;
+    echo.echo = true;
+    sim::Faults noise;
+    noise.noise = true;
+    sim::Faults corrupt;
+    corrupt.corruptPercent = 100;
+    sim::Faults drop;
+    drop.dropPercent = 100;
+    sim::Faults silent;
+    silent.silent = {5};
+    sim::Faults silentOther;
+    silentOther.silent = {6};
+
+    QTest::newRow("clean line") << none << reply << false << QByteArray() << 1 << true;
+    QTest::newRow("not our address") << none << QByteArray() << false << QByteArray() << 0 << false;
+    QTest::newRow("echo then reply") << echo << reply << false << kRequest << 1 << true;
+    QTest::newRow("echo of a request nobody answers") << echo << QByteArray() << false << kRequest << 0 << false;
+    QTest::newRow("noise byte before reply") << noise << reply << false << QByteArray() << 3 << true;
+    QTest::newRow("corrupt check") << corrupt << reply << false << QByteArray() << 2 << true;
+    QTest::newRow("dropped") << drop << reply << false << QByteArray() << 0 << false;
+    QTest::newRow("silent answers first time") << silent << reply << false << QByteArray() << 1 << true;
+    QTest::newRow("silent stays quiet after") << silent << reply << true << QByteArray() << 0 << false;
+    QTest::newRow("silence of another address") << silentOther << reply << true << QByteArray() << 1 << true;
+}
+
+void TestFaultLogic::plan() {
+    QFETCH(sim::Faults, faults);
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, answeredBefore);
+    QFETCH(QByteArray, echo);
+    QFETCH(int, replyShape);
+    QFETCH(bool, replied);
+    QRandomGenerator random(4);
+    const sim::Answer a = sim::planAnswer(kRequest, 5, reply, answeredBefore, faults, random);
+    QCOMPARE(a.echo, echo);
+    QCOMPARE(a.replied, replied);
+    switch (replyShape) {
+    case 0: QVERIFY(a.reply.isEmpty()); break;
+    case 1: QCOMPARE(a.reply, reply); break;
+    case 2:
+        QCOMPARE(a.reply.size(), reply.size());
+        QVERIFY(!protocol::CheckReply(a.reply));
+        break;
+    case 3:
+        QCOMPARE(a.reply.size(), reply.size() + 1);
+        QCOMPARE(a.reply.mid(1), reply);
+        QVERIFY(a.reply[0] != '@' && a.reply[0] != '\r');
+        break;
+    }
+}
+
+void TestFaultLogic::programStillFindsTheReply_data() {
+    QTest::addColumn<bool>("echo");
+    QTest::addColumn<bool>("noise");
+    QTest::addColumn<bool>("garbage");
+    QTest::newRow("echo") << true << false << false;
+    QTest::newRow("noise") << false << true << false;
+    QTest::newRow("garbage before the reply") << false << false << true;
+    QTest::newRow("echo, garbage and noise") << true << true << true;
+}
+
+void TestFaultLogic::programStillFindsTheReply() {
+    // What the program's receive buffer holds after one request, cut as the program cuts it.
+    QFETCH(bool, echo);
+    QFETCH(bool, noise);
+    QFETCH(bool, garbage);
+    sim::Faults faults;
+    faults.echo = echo;
+    faults.noise = noise;
+    for (quint32 seed = 0; seed < 200; ++seed) {
+        QRandomGenerator random(seed);
+        const sim::Answer a = sim::planAnswer(kRequest, 5, goodReply(), false, faults, random);
+        const QByteArray buffer = a.echo + (garbage ? sim::garbageBurst(random) : QByteArray()) + a.reply;
+        const auto line = protocol::cutReplyLine(buffer, kRequest);
+        QVERIFY(line.has_value());
+        QCOMPARE(*line, goodReply());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestFaultLogic)
+#include "test_fault_logic.moc"
