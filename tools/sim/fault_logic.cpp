@@ -32,7 +32,8 @@ char junkByte(QRandomGenerator& random) {
 QByteArray garbageBurst(QRandomGenerator& random) {
     const int length = 1 + static_cast<int>(random.bounded(8));
     QByteArray out;
-    for (int i = 0; i < length; ++i) out += junkByte(random);
+    for (int i = 0; i < length; ++i)
+        out += junkByte(random);
     return out;
 }
 

@@ -32,9 +32,9 @@ QByteArray garbageBurst(QRandomGenerator& random);
 
 // What the line carries for one request line.
 struct Answer {
-    QByteArray echo;       // goes out at once
-    QByteArray reply;      // goes out after the turnaround delay; empty when nothing answers
-    bool replied = false;  // an instrument's reply frame went out (it counts for `silent`)
+    QByteArray echo;      // goes out at once
+    QByteArray reply;     // goes out after the turnaround delay; empty when nothing answers
+    bool replied = false; // an instrument's reply frame went out (it counts for `silent`)
 };
 
 // `reply` is the frame of the addressed instrument, or empty when the line addressed none of

@@ -15,7 +15,9 @@ constexpr double kTwoPi = 6.283185307179586;
 // Live alarm states move on every this many seconds.
 constexpr double kAlarmStepSeconds = 5.0;
 
-QString shortNumber(double value) { return QString::number(value, 'g', 7); }
+QString shortNumber(double value) {
+    return QString::number(value, 'g', 7);
+}
 } // namespace
 
 FieldWriter::FieldWriter(const Moment& when, int address, QRandomGenerator& random)
@@ -68,8 +70,7 @@ void FieldWriter::alarms(int count) {
 }
 
 void FieldWriter::steppingByte(int fixedValue, int steps, double secondsPerStep) {
-    const int value =
-        m_when.fixed ? fixedValue : static_cast<int>(m_when.seconds / secondsPerStep) % steps;
+    const int value = m_when.fixed ? fixedValue : static_cast<int>(m_when.seconds / secondsPerStep) % steps;
     const QByteArray field = protocol::ByteToHex(value);
     append(field, QString::fromLatin1(field));
 }

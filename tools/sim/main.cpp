@@ -22,7 +22,8 @@ std::unique_ptr<sim::Line> openLine(const sim::SimOptions& options) {
     if (options.port.isEmpty()) {
         auto pty = std::make_unique<sim::PtyLine>();
         if (pty->isOpen()) return pty;
-        printLine(stderr, QStringLiteral("commtest-sim: cannot create a pseudo-terminal: %1").arg(pty->error()));
+        printLine(stderr,
+                  QStringLiteral("commtest-sim: cannot create a pseudo-terminal: %1").arg(pty->error()));
         return nullptr;
     }
     auto serial = std::make_unique<sim::SerialLine>();

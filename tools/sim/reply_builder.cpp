@@ -12,17 +12,27 @@ namespace {
 using Layout = void (*)(FieldWriter&);
 
 // The value of channel c (1 to 16) of the scanners.
-double scannerChannel(int c) { return 12.5 * c - 25.0; }
+double scannerChannel(int c) {
+    return 12.5 * c - 25.0;
+}
 
 void singleDisplay(FieldWriter& w, double centre, double swing, int decimals) {
     w.fixedPoint(centre, swing, decimals);
     w.alarms(4);
 }
 
-void twoAlarmMeter(FieldWriter& w) { singleDisplay(w, 123.4, 6.0, 1); }
-void fourAlarmMeter(FieldWriter& w) { singleDisplay(w, 45.67, 2.5, 2); }
-void fiveDigitMeter(FieldWriter& w) { singleDisplay(w, 1234.5, 40.0, 1); }
-void frequencyMeter(FieldWriter& w) { singleDisplay(w, 50.0, 0.05, 2); }
+void twoAlarmMeter(FieldWriter& w) {
+    singleDisplay(w, 123.4, 6.0, 1);
+}
+void fourAlarmMeter(FieldWriter& w) {
+    singleDisplay(w, 45.67, 2.5, 2);
+}
+void fiveDigitMeter(FieldWriter& w) {
+    singleDisplay(w, 1234.5, 40.0, 1);
+}
+void frequencyMeter(FieldWriter& w) {
+    singleDisplay(w, 50.0, 0.05, 2);
+}
 
 void dualChannel(FieldWriter& w) {
     w.fixedPoint(123.4, 6.0, 1);
@@ -41,10 +51,10 @@ void manualOperator(FieldWriter& w) {
 void pidController(FieldWriter& w) {
     w.steppingByte(1, 4, 7.0); // status
     w.unused(2);
-    w.fixedPoint(123.4, 6.0, 1);  // process value
-    w.fixedPoint(118.0, 4.0, 1);  // second display
-    w.fixedPoint(120.0, 0.0, 1);  // set value
-    w.floating(127.5, 40.0);      // output, 0 to 255
+    w.fixedPoint(123.4, 6.0, 1); // process value
+    w.fixedPoint(118.0, 4.0, 1); // second display
+    w.fixedPoint(120.0, 0.0, 1); // set value
+    w.floating(127.5, 40.0);     // output, 0 to 255
     w.alarms(4);
     w.unused(2);
 }
@@ -60,10 +70,10 @@ void segmentController(FieldWriter& w) {
 }
 
 void flowTotalizer(FieldWriter& w) {
-    w.floating(25.5, 3.0);  // compensation temperature
-    w.floating(0.6, 0.05);  // compensation pressure
-    w.floating(12.5, 1.5);  // main value
-    w.floating(0.5, 0.05);  // instantaneous flow per second
+    w.floating(25.5, 3.0); // compensation temperature
+    w.floating(0.6, 0.05); // compensation pressure
+    w.floating(12.5, 1.5); // main value
+    w.floating(0.5, 0.05); // instantaneous flow per second
     w.total(1234.5, 0.5);
     w.alarms(2);
 }
@@ -71,10 +81,12 @@ void flowTotalizer(FieldWriter& w) {
 void ledScanner(FieldWriter& w) {
     // Twelve channel fields fit before the alarm bytes; the view reads sixteen, so channel 13
     // is made of the alarm bytes and the two characters after them.
-    for (int c = 1; c <= 12; ++c) w.fixedPoint(scannerChannel(c), 2.0, 1);
+    for (int c = 1; c <= 12; ++c)
+        w.fixedPoint(scannerChannel(c), 2.0, 1);
     w.alarms(2);
     w.constantByte(1);
-    for (int c = 14; c <= 16; ++c) w.fixedPoint(scannerChannel(c), 2.0, 1);
+    for (int c = 14; c <= 16; ++c)
+        w.fixedPoint(scannerChannel(c), 2.0, 1);
 }
 
 void threePhase(FieldWriter& w) {
@@ -142,17 +154,17 @@ void lcdRecorder(FieldWriter& w) {
 }
 
 void lcdScanner(FieldWriter& w) {
-    for (int c = 1; c <= 16; ++c) w.floating(scannerChannel(c), 2.0);
+    for (int c = 1; c <= 16; ++c)
+        w.floating(scannerChannel(c), 2.0);
 }
 
 const std::map<int, Layout>& layouts() {
     static const std::map<int, Layout> table = {
-        {0x02, twoAlarmMeter},  {0x04, fourAlarmMeter},    {0x06, fiveDigitMeter},
-        {0x08, dualChannel},    {0x0A, manualOperator},    {0x0E, pidController},
-        {0x10, segmentController}, {0x12, flowTotalizer},  {0x14, ledScanner},
-        {0x16, frequencyMeter}, {0x1E, threePhase},        {0x1F, threePhase},
-        {0x81, lcdTotalizer},   {0x82, lcdThreeTotalizer}, {0x84, lcdTotalizer},
-        {0x8A, lcdPid},         {0x8E, lcdRecorder},       {0x96, lcdScanner},
+        {0x02, twoAlarmMeter},  {0x04, fourAlarmMeter},    {0x06, fiveDigitMeter},    {0x08, dualChannel},
+        {0x0A, manualOperator}, {0x0E, pidController},     {0x10, segmentController}, {0x12, flowTotalizer},
+        {0x14, ledScanner},     {0x16, frequencyMeter},    {0x1E, threePhase},        {0x1F, threePhase},
+        {0x81, lcdTotalizer},   {0x82, lcdThreeTotalizer}, {0x84, lcdTotalizer},      {0x8A, lcdPid},
+        {0x8E, lcdRecorder},    {0x96, lcdScanner},
     };
     return table;
 }
@@ -168,7 +180,8 @@ FieldWriter writeFields(int typeCode, int address, const Moment& when, QRandomGe
 
 QByteArray buildReply(int typeCode, int address, const Moment& when, QRandomGenerator& random) {
     const FieldWriter fields = writeFields(typeCode, address, when, random);
-    const QByteArray body = protocol::ByteToHex(address) + "0000" + protocol::ByteToHex(typeCode) + fields.data();
+    const QByteArray body =
+        protocol::ByteToHex(address) + "0000" + protocol::ByteToHex(typeCode) + fields.data();
     return '@' + body + protocol::MakeCheck(body) + protocol::kCR;
 }
 

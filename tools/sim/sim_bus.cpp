@@ -31,7 +31,8 @@ QByteArray printable(const QByteArray& bytes) {
 SimBus::SimBus(const SimOptions& options, Line& line, quint32 seed, QObject* parent)
     : QObject(parent), m_options(options), m_transmitter(line, options.baud, this), m_random(seed) {
     m_clock.start();
-    for (const Instrument& i : m_options.instruments) m_typeOf.insert(i.address, i.typeCode);
+    for (const Instrument& i : m_options.instruments)
+        m_typeOf.insert(i.address, i.typeCode);
     connect(&line, &Line::received, this, &SimBus::onReceived);
     m_garbageTimer.setSingleShot(true);
     connect(&m_garbageTimer, &QTimer::timeout, this, &SimBus::sendGarbage);
@@ -39,7 +40,8 @@ SimBus::SimBus(const SimOptions& options, Line& line, quint32 seed, QObject* par
 }
 
 void SimBus::onReceived(const QByteArray& bytes) {
-    for (const QByteArray& line : m_reader.feed(bytes)) answer(line);
+    for (const QByteArray& line : m_reader.feed(bytes))
+        answer(line);
 }
 
 void SimBus::answer(const QByteArray& line) {
@@ -47,7 +49,8 @@ void SimBus::answer(const QByteArray& line) {
     const std::optional<int> address = requestedAddress(line);
     QByteArray reply;
     if (address && m_typeOf.contains(*address)) {
-        const Moment when = m_options.fixed ? Moment::fixedValues() : Moment::live(m_clock.elapsed() / 1000.0);
+        const Moment when =
+            m_options.fixed ? Moment::fixedValues() : Moment::live(m_clock.elapsed() / 1000.0);
         reply = buildReply(m_typeOf.value(*address), *address, when, m_random);
     }
     const int to = address.value_or(-1);
@@ -75,7 +78,9 @@ void SimBus::sendGarbage() {
     scheduleGarbage();
 }
 
-void SimBus::scheduleGarbage() { m_garbageTimer.start(150 + static_cast<int>(m_random.bounded(750))); }
+void SimBus::scheduleGarbage() {
+    m_garbageTimer.start(150 + static_cast<int>(m_random.bounded(750)));
+}
 
 void SimBus::log(const char* direction, const QByteArray& bytes) const {
     if (!m_options.verbose) return;

@@ -32,8 +32,8 @@ private:
     QRandomGenerator m_random;
     QElapsedTimer m_clock;
     QTimer m_garbageTimer;
-    QHash<int, int> m_typeOf;  // address -> type code
-    QSet<int> m_answered;      // addresses that have replied
+    QHash<int, int> m_typeOf; // address -> type code
+    QSet<int> m_answered;     // addresses that have replied
 };
 
 } // namespace sim

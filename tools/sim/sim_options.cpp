@@ -28,7 +28,7 @@ QString fixedValuesText() {
         for (const QString& note : describeFixedReply(entry.code)) {
             if (line.size() + note.size() + 1 > 96) {
                 text += line + QLatin1Char('\n');
-                line = QStringLiteral("    ");
+                line = QStringLiteral("     ");
             }
             line += QLatin1Char(' ') + note;
         }
@@ -50,6 +50,7 @@ const char* const kNotes =
     "loses nothing; --silent ADDR lets that instrument answer once and never again.\n"
     "Replies leave after the turnaround delay, paced at ten bit times a character.\n"
     "Type codes outside the catalogue answer with no data fields.\n"
+    "--verbose marks each line: <- received, -> reply, <> echo, ~~ garbage, -- no answer.\n"
     "SIGTERM and SIGINT end the simulator cleanly; standard input is not watched, since a\n"
     "background job's standard input is often /dev/null.\n\n";
 
@@ -58,7 +59,8 @@ const char* const kNotes =
 QList<Instrument> defaultInstruments() {
     QList<Instrument> out;
     int address = 1;
-    for (const auto& entry : protocol::catalogue()) out << Instrument{address++, entry.code};
+    for (const auto& entry : protocol::catalogue())
+        out << Instrument{address++, entry.code};
     return out;
 }
 
@@ -77,7 +79,8 @@ ParseResult parseOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(kAbout));
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption pty(QStringLiteral("pty"), QStringLiteral("Create a pseudo-terminal (the default)."));
+    const QCommandLineOption pty(QStringLiteral("pty"),
+                                 QStringLiteral("Create a pseudo-terminal (the default)."));
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Use a serial device instead."),
                                   QStringLiteral("DEVICE"));
     const QCommandLineOption baud(QStringLiteral("baud"),
@@ -88,7 +91,8 @@ ParseResult parseOptions(const QStringList& arguments) {
         QStringLiteral("An instrument, ADDR decimal, CODE two hex digits; repeatable. Default: every "
                        "catalogue type at addresses 1 to 18."),
         QStringLiteral("ADDR:CODE"));
-    const QCommandLineOption fixed(QStringLiteral("fixed"), QStringLiteral("Hold every value at its constant."));
+    const QCommandLineOption fixed(QStringLiteral("fixed"),
+                                   QStringLiteral("Hold every value at its constant."));
     const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Turnaround delay (20)."),
                                    QStringLiteral("MS"), QStringLiteral("20"));
     const QCommandLineOption echo(QStringLiteral("echo"), QStringLiteral("Repeat each request line."));
@@ -100,11 +104,11 @@ ParseResult parseOptions(const QStringList& arguments) {
                                   QStringLiteral("PCT"), QStringLiteral("0"));
     const QCommandLineOption garbage(QStringLiteral("garbage"),
                                      QStringLiteral("Junk bytes on the idle line between replies."));
-    const QCommandLineOption silent(QStringLiteral("silent"),
-                                    QStringLiteral("That instrument stops after its first reply; repeatable."),
-                                    QStringLiteral("ADDR"));
-    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of the random values and faults."),
-                                  QStringLiteral("N"));
+    const QCommandLineOption silent(
+        QStringLiteral("silent"), QStringLiteral("That instrument stops after its first reply; repeatable."),
+        QStringLiteral("ADDR"));
+    const QCommandLineOption seed(
+        QStringLiteral("seed"), QStringLiteral("Seed of the random values and faults."), QStringLiteral("N"));
     const QCommandLineOption verbose(QStringLiteral("verbose"),
                                      QStringLiteral("Print every request and reply on standard error."));
     parser.addOptions({pty, port, baud, instrument, fixed, delay, echo, noise, corrupt, drop, garbage, silent,
@@ -129,17 +133,20 @@ ParseResult parseOptions(const QStringList& arguments) {
     };
 
     SimOptions options;
-    if (parser.isSet(pty) && parser.isSet(port)) return fail(QStringLiteral("--pty and --port exclude each other"));
+    if (parser.isSet(pty) && parser.isSet(port))
+        return fail(QStringLiteral("--pty and --port exclude each other"));
     options.port = parser.value(port);
     if (parser.isSet(port) && options.port.isEmpty()) return fail(QStringLiteral("--port needs a device"));
 
     const auto rate = intInRange(parser.value(baud), 0, 1000000);
-    if (!rate || !kRates.contains(*rate)) return fail(QStringLiteral("Unsupported baud rate: %1").arg(parser.value(baud)));
+    if (!rate || !kRates.contains(*rate))
+        return fail(QStringLiteral("Unsupported baud rate: %1").arg(parser.value(baud)));
     options.baud = *rate;
 
     for (const QString& text : parser.values(instrument)) {
         const auto parsed = parseInstrument(text);
-        if (!parsed) return fail(QStringLiteral("Bad instrument %1: expected ADDR:CODE, e.g. 5:02").arg(text));
+        if (!parsed)
+            return fail(QStringLiteral("Bad instrument %1: expected ADDR:CODE, e.g. 5:02").arg(text));
         for (const Instrument& known : options.instruments)
             if (known.address == parsed->address)
                 return fail(QStringLiteral("Address %1 is given twice").arg(parsed->address));

@@ -16,7 +16,7 @@ struct Instrument {
 };
 
 struct SimOptions {
-    QString port;             // empty: a pseudo-terminal
+    QString port; // empty: a pseudo-terminal
     int baud = 9600;
     QList<Instrument> instruments;
     bool fixed = false;

@@ -12,7 +12,8 @@ namespace {
 constexpr int kTickMs = 2;
 } // namespace
 
-Transmitter::Transmitter(Line& line, int baud, QObject* parent) : QObject(parent), m_line(line), m_baud(baud) {
+Transmitter::Transmitter(Line& line, int baud, QObject* parent)
+    : QObject(parent), m_line(line), m_baud(baud) {
     m_clock.start();
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(kTickMs);

@@ -61,7 +61,8 @@ void TestDemoLauncher::runsProgramAgainstSimulator() {
         QVERIFY(fake.open(QIODevice::WriteOnly));
         fake.write(kFakeProgram);
     }
-    QVERIFY(QFile::setPermissions(dir.filePath("commtest"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(QFile::setPermissions(dir.filePath("commtest"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     if (!settings.isEmpty()) {
         QVERIFY(QDir(dir.path()).mkpath("data"));
         QFile file(dir.filePath("data/Communicate.txt"));

@@ -47,13 +47,15 @@ void TestFaultLogic::rollPercentExtremes() {
     QFETCH(int, percent);
     QFETCH(bool, expected);
     QRandomGenerator random(5);
-    for (int i = 0; i < 1000; ++i) QCOMPARE(sim::rollPercent(percent, random), expected);
+    for (int i = 0; i < 1000; ++i)
+        QCOMPARE(sim::rollPercent(percent, random), expected);
 }
 
 void TestFaultLogic::rollPercentRate() {
     QRandomGenerator random(9);
     int hits = 0;
-    for (int i = 0; i < 10000; ++i) hits += sim::rollPercent(30, random) ? 1 : 0;
+    for (int i = 0; i < 10000; ++i)
+        hits += sim::rollPercent(30, random) ? 1 : 0;
     QVERIFY2(hits > 2700 && hits < 3300, qPrintable(QString::number(hits)));
 }
 
@@ -81,7 +83,8 @@ void TestFaultLogic::wrongCheckFailsOnlyTheCheck() {
         QCOMPARE(out.left(out.size() - 3), frame.left(frame.size() - 3));
         QCOMPARE(out.back(), '\r');
         QVERIFY2(!protocol::CheckReply(out), out.constData());
-        for (const char c : out.mid(out.size() - 3, 2)) QVERIFY(QByteArray("0123456789ABCDEF").contains(c));
+        for (const char c : out.mid(out.size() - 3, 2))
+            QVERIFY(QByteArray("0123456789ABCDEF").contains(c));
     }
 }
 
@@ -93,7 +96,8 @@ void TestFaultLogic::junkNeverLooksLikeAFrame() {
         QVERIFY(burst.size() >= 1 && burst.size() <= 8);
         QVERIFY(!burst.contains('@'));
         QVERIFY(!burst.contains('\r'));
-        for (const char c : burst) seen.insert(c);
+        for (const char c : burst)
+            seen.insert(c);
     }
     // Every other byte value does turn up.
     QCOMPARE(seen.size(), 254);
@@ -125,7 +129,8 @@ void TestFaultLogic::plan_data() {
     QTest::newRow("clean line") << none << reply << false << QByteArray() << 1 << true;
     QTest::newRow("not our address") << none << QByteArray() << false << QByteArray() << 0 << false;
     QTest::newRow("echo then reply") << echo << reply << false << kRequest << 1 << true;
-    QTest::newRow("echo of a request nobody answers") << echo << QByteArray() << false << kRequest << 0 << false;
+    QTest::newRow("echo of a request nobody answers")
+        << echo << QByteArray() << false << kRequest << 0 << false;
     QTest::newRow("noise byte before reply") << noise << reply << false << QByteArray() << 3 << true;
     QTest::newRow("corrupt check") << corrupt << reply << false << QByteArray() << 2 << true;
     QTest::newRow("dropped") << drop << reply << false << QByteArray() << 0 << false;
@@ -146,8 +151,12 @@ void TestFaultLogic::plan() {
     QCOMPARE(a.echo, echo);
     QCOMPARE(a.replied, replied);
     switch (replyShape) {
-    case 0: QVERIFY(a.reply.isEmpty()); break;
-    case 1: QCOMPARE(a.reply, reply); break;
+    case 0:
+        QVERIFY(a.reply.isEmpty());
+        break;
+    case 1:
+        QCOMPARE(a.reply, reply);
+        break;
     case 2:
         QCOMPARE(a.reply.size(), reply.size());
         QVERIFY(!protocol::CheckReply(a.reply));
