@@ -1,0 +1,261 @@
+// commtest-decode run as the user runs it: frames in, one JSON line per frame out.
+#include "protocol/encodings.h"
+#include "protocol/frame.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+QByteArray reply(const QByteArray& typeCode, const QByteArray& data) {
+    const QByteArray body = "010000" + typeCode + data;
+    return '@' + body + protocol::MakeCheck(body);
+}
+
+QByteArray floats(std::initializer_list<float> values) {
+    QByteArray out;
+    for (const float v : values) out += protocol::floatToHex(v);
+    return out;
+}
+
+// Single display, 123.4, alarm states 00 01 02 03.
+const QByteArray kSingleDisplay = reply("02", "D2040100010203");
+const QByteArray kLcdPidManual = reply("8A", "010200" + floats({150, 149.2f, 150, 45.5f}) + "000100");
+const QByteArray kPower = reply("1E", floats({220, 5, 0.98f, 221, 5, 0.97f, 219, 5, 0.99f, 50.01f, 3300, 120}));
+
+QByteArray damaged(QByteArray frame) {
+    frame[frame.size() - 1] = frame.endsWith('0') ? '1' : '0';
+    return frame;
+}
+
+struct Run {
+    int exitCode = -1;
+    QList<QJsonObject> lines;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run decode(const QStringList& arguments, const QByteArray& input = QByteArray()) {
+    QProcess process;
+    process.start(QDir(qEnvironmentVariable("COMMTEST_BIN_DIR")).filePath(QStringLiteral("commtest-decode")),
+                  arguments);
+    Run run;
+    if (!process.waitForStarted(10000)) return run;
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(30000);
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    for (const QByteArray& line : run.out.split('\n')) {
+        if (line.isEmpty()) continue;
+        run.lines << QJsonDocument::fromJson(line).object();
+    }
+    return run;
+}
+
+QStringList args(std::initializer_list<QByteArray> frames) {
+    QStringList out;
+    for (const QByteArray& f : frames) out << QString::fromLatin1(f);
+    return out;
+}
+
+QJsonObject control(const QJsonObject& line, const char* name) {
+    return line.value(QStringLiteral("controls")).toObject().value(QLatin1String(name)).toObject();
+}
+
+} // namespace
+
+class TestCommtestDecode : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void oneFrame_data();
+    void oneFrame();
+    void singleDisplayPanel();
+    void sameFramePagesLikeReceiveTicks();
+    void modelOptionChoosesLayout_data();
+    void modelOptionChoosesLayout();
+    void usageErrors_data();
+    void usageErrors();
+    void help();
+    void framesFromStandardInput();
+    void escapesInArguments();
+};
+
+void TestCommtestDecode::initTestCase() {
+    QVERIFY2(!qEnvironmentVariable("COMMTEST_BIN_DIR").isEmpty(), "COMMTEST_BIN_DIR is not set");
+}
+
+void TestCommtestDecode::oneFrame_data() {
+    QTest::addColumn<QByteArray>("frame");
+    QTest::addColumn<bool>("check");
+    QTest::addColumn<QJsonValue>("type");
+    QTest::addColumn<QJsonValue>("view");
+    QTest::addColumn<QString>("picture");
+
+    QTest::newRow("single display") << kSingleDisplay << true << QJsonValue(2) << QJsonValue("ShowDX")
+                                    << "picture/C80.BMP";
+    QTest::newRow("frequency meter shares the single-display view")
+        << reply("16", "D2040100000000") << true << QJsonValue(22) << QJsonValue("ShowDX") << "picture/C80.BMP";
+    // A failed check still names the model that its type characters give, for the layout.
+    QTest::newRow("failed check") << damaged(kSingleDisplay) << false << QJsonValue() << QJsonValue()
+                                  << "picture/C80.BMP";
+    // Data 28 gives the check "7A", which has a letter to write in lower case.
+    const QByteArray manual = reply("0A", "28");
+    QTest::newRow("lower-case check characters fail")
+        << manual.chopped(2) + manual.right(2).toLower() << false << QJsonValue() << QJsonValue()
+        << "picture/D80.BMP";
+    QTest::newRow("unlisted type") << reply("0C", "D2040100000000") << true << QJsonValue(12) << QJsonValue()
+                                   << "";
+    QTest::newRow("noise before the reply") << "xx" + kSingleDisplay << true << QJsonValue(2)
+                                            << QJsonValue("ShowDX") << "picture/C80.BMP";
+    QTest::newRow("no body") << QByteArray("@AB") << false << QJsonValue() << QJsonValue() << "";
+}
+
+void TestCommtestDecode::oneFrame() {
+    QFETCH(QByteArray, frame);
+    QFETCH(bool, check);
+    QFETCH(QJsonValue, type);
+    QFETCH(QJsonValue, view);
+    QFETCH(QString, picture);
+    const Run run = decode(args({frame}));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.lines.size(), 1);
+    const QJsonObject line = run.lines.first();
+    QCOMPARE(line.value("check").toBool(!check), check);
+    // An absent member reads as undefined, which is not null.
+    QCOMPARE(line.value("type"), type);
+    QCOMPARE(line.value("view"), view);
+    QCOMPARE(line.value("Tn"), QJsonValue(0));
+    QCOMPARE(control(line, "Image1").value("picture").toString(), picture);
+    QCOMPARE(line.value("controls").toObject().size(), 1 + 9 + 1 + 8);
+}
+
+void TestCommtestDecode::singleDisplayPanel() {
+    const Run run = decode(args({kSingleDisplay}));
+    QCOMPARE(run.lines.size(), 1);
+    const QJsonObject line = run.lines.first();
+    const QJsonObject value = control(line, "Label1(0)");
+    QCOMPARE(value.value("caption").toString(), QStringLiteral("123.4"));
+    QCOMPARE(value.value("visible").toBool(), true);
+    QCOMPARE(value.value("font").toInt(), 36);
+    QCOMPARE(value.value("color").toString(), QStringLiteral("#FF0000"));
+    QCOMPARE(value.value("left").toInt(), 3280);
+    QCOMPARE(value.value("top").toInt(), 2100);
+    QCOMPARE(control(line, "Label3(2)").value("caption").toString(),
+             QStringLiteral("仪表类型：LED系列——四位双报警单显表"));
+    const bool shown[] = {false, true, true, false, false, false, false, false};
+    for (int i = 0; i < 8; ++i) {
+        const QJsonObject lamp = control(line, qPrintable(QStringLiteral("Image2(%1)").arg(i)));
+        QCOMPARE(lamp.value("visible").toBool(!shown[i]), shown[i]);
+        QCOMPARE(lamp.value("picture").toString(), QString());
+    }
+    QCOMPARE(control(line, "Image2(2)").value("left").toInt(), 5940);
+    QCOMPARE(control(line, "Image2(2)").value("top").toInt(), 2220);
+}
+
+void TestCommtestDecode::sameFramePagesLikeReceiveTicks() {
+    QStringList frames;
+    for (int i = 0; i < 20; ++i) frames << QString::fromLatin1(kLcdPidManual);
+    const Run run = decode(frames);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.lines.size(), 20);
+    for (int i = 0; i < 20; ++i) {
+        const QJsonObject& line = run.lines.at(i);
+        QCOMPARE(line.value("Tn").toInt(), i + 1);
+        const QString first = control(line, "Label1(0)").value("caption").toString();
+        const QJsonObject second = control(line, "Label1(1)");
+        if (i < 19) {
+            QVERIFY2(first.startsWith(QStringLiteral("1路    ")), qPrintable(first));
+            QCOMPARE(second.value("color").toString(), QStringLiteral("#000000"));
+        } else {
+            QCOMPARE(first, QStringLiteral("设定   150.0/03/R"));
+            QCOMPARE(second.value("caption").toString(), QStringLiteral("手动输出   45.5%"));
+            QCOMPARE(second.value("color").toString(), QStringLiteral("#FF0000"));
+        }
+        QCOMPARE(control(line, "Image2(6)").value("picture").toString(), QStringLiteral("picture/LCD-ALM2.BMP"));
+        QCOMPARE(control(line, "Image2(5)").value("picture").toString(), QStringLiteral("picture/LCD-ALM1.BMP"));
+    }
+}
+
+void TestCommtestDecode::modelOptionChoosesLayout_data() {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<bool>("lampsShown");
+
+    // The power view tells meter from module by the model line, so the option reaches the view.
+    QTest::newRow("meter") << "LED系列——三相电量表" << "picture/AC80.BMP" << true;
+    QTest::newRow("module, with a meter's reply") << "MODEL系列——三相电量模块" << "picture/DL80.BMP" << false;
+}
+
+void TestCommtestDecode::modelOptionChoosesLayout() {
+    QFETCH(QString, model);
+    QFETCH(QString, picture);
+    QFETCH(bool, lampsShown);
+    const Run run = decode(QStringList{QStringLiteral("--model"), model} + args({kPower}));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.lines.size(), 1);
+    const QJsonObject line = run.lines.first();
+    QCOMPARE(line.value("view").toString(), QStringLiteral("ShowAC"));
+    QCOMPARE(control(line, "Image1").value("picture").toString(), picture);
+    QCOMPARE(control(line, "Label3(2)").value("caption").toString(), QStringLiteral("仪表类型：") + model);
+    QCOMPARE(control(line, "Label1(4)").value("caption").toString(), QStringLiteral("50.01"));
+    // Frequency 50.01 encodes with non-zero leading characters, which the meter reads as alarms.
+    QCOMPARE(control(line, "Image2(1)").value("visible").toBool(!lampsShown), lampsShown);
+}
+
+void TestCommtestDecode::usageErrors_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("unknown option") << QStringList{"--frobnicate", QString::fromLatin1(kSingleDisplay)};
+    QTest::newRow("unknown model name") << QStringList{"--model", "LED系列——不存在", QString::fromLatin1(kSingleDisplay)};
+    QTest::newRow("model name without its series") << QStringList{"--model", "三相电量表"};
+    QTest::newRow("model option without a value") << QStringList{"--model"};
+}
+
+void TestCommtestDecode::usageErrors() {
+    QFETCH(QStringList, arguments);
+    const Run run = decode(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(run.err.startsWith("commtest-decode: "));
+}
+
+void TestCommtestDecode::help() {
+    const Run run = decode({QStringLiteral("--help")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.contains("--model"));
+    QVERIFY(run.out.contains("FRAME"));
+}
+
+void TestCommtestDecode::framesFromStandardInput() {
+    // Line ends of either kind are removed and a CR put in their place; the last line needs none.
+    const QByteArray input = kSingleDisplay + "\r\n" + damaged(kSingleDisplay) + "\n" + kSingleDisplay;
+    const Run run = decode({}, input);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.lines.size(), 3);
+    QCOMPARE(run.lines.at(0).value("check").toBool(), true);
+    QCOMPARE(run.lines.at(1).value("check").toBool(true), false);
+    QCOMPARE(run.lines.at(2).value("check").toBool(), true);
+    QCOMPARE(control(run.lines.at(2), "Label1(0)").value("caption").toString(), QStringLiteral("123.4"));
+}
+
+void TestCommtestDecode::escapesInArguments() {
+    // Only the first line of a frame counts: a good reply after a damaged one is never examined,
+    // and a damaged line after a good one changes nothing.
+    const QByteArray goodFirst = kSingleDisplay + "\\r" + damaged(kSingleDisplay) + "\\r\\n";
+    const QByteArray badFirst = damaged(kSingleDisplay) + "\\r" + kSingleDisplay + "\\r";
+    const Run run = decode(args({goodFirst, badFirst}));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.lines.size(), 2);
+    QCOMPARE(run.lines.at(0).value("check").toBool(), true);
+    QCOMPARE(run.lines.at(1).value("check").toBool(true), false);
+}
+
+QTEST_MAIN(TestCommtestDecode)
+#include "test_commtest_decode.moc"

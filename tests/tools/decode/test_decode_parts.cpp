@@ -1,0 +1,136 @@
+// The parts of commtest-decode: frame texts from arguments and lines, and the panel as JSON.
+#include "decode_session.h"
+#include "frame_text.h"
+#include "panel_json.h"
+
+#include <QJsonArray>
+#include <QtTest>
+
+using decode::FrameOutcome;
+
+class TestDecodeParts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void frameFromArgument_data();
+    void frameFromArgument();
+    void frameFromLine_data();
+    void frameFromLine();
+    void colorText_data();
+    void colorText();
+    void controlsNameEveryControl();
+    void frameMembers_data();
+    void frameMembers();
+};
+
+void TestDecodeParts::frameFromArgument_data() {
+    QTest::addColumn<QByteArray>("argument");
+    QTest::addColumn<QByteArray>("frame");
+
+    QTest::newRow("plain frame gets a CR") << QByteArray("@AB03") << QByteArray("@AB03\r");
+    QTest::newRow("escaped CR is the line end") << QByteArray("@AB03\\r") << QByteArray("@AB03\r");
+    QTest::newRow("escaped LF alone still gets a CR") << QByteArray("@AB03\\n") << QByteArray("@AB03\n\r");
+    QTest::newRow("CR then more lines") << QByteArray("@A\\r@B\\r\\n") << QByteArray("@A\r@B\r\n");
+    QTest::newRow("escaped backslash") << QByteArray("a\\\\b") << QByteArray("a\\b\r");
+    QTest::newRow("escaped backslash before r stays a backslash") << QByteArray("a\\\\r")
+                                                                   << QByteArray("a\\r\r");
+    QTest::newRow("other escape kept as typed") << QByteArray("a\\tb") << QByteArray("a\\tb\r");
+    QTest::newRow("trailing backslash kept") << QByteArray("ab\\") << QByteArray("ab\\\r");
+    QTest::newRow("real CR inside is kept and nothing appended") << QByteArray("@A\r@B") << QByteArray("@A\r@B");
+    QTest::newRow("empty argument") << QByteArray() << QByteArray("\r");
+}
+
+void TestDecodeParts::frameFromArgument() {
+    QFETCH(QByteArray, argument);
+    QFETCH(QByteArray, frame);
+    QCOMPARE(decode::frameFromArgument(argument), frame);
+}
+
+void TestDecodeParts::frameFromLine_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("frame");
+
+    QTest::newRow("LF line end") << QByteArray("@AB03\n") << QByteArray("@AB03\r");
+    QTest::newRow("CR LF line end") << QByteArray("@AB03\r\n") << QByteArray("@AB03\r");
+    QTest::newRow("last line without line end") << QByteArray("@AB03") << QByteArray("@AB03\r");
+    QTest::newRow("empty line") << QByteArray("\n") << QByteArray("\r");
+    QTest::newRow("backslashes are not escapes here") << QByteArray("@A\\r\n") << QByteArray("@A\\r\r");
+}
+
+void TestDecodeParts::frameFromLine() {
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, frame);
+    QCOMPARE(decode::frameFromLine(line), frame);
+}
+
+void TestDecodeParts::colorText_data() {
+    QTest::addColumn<uint>("color");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("red") << uint(0xFF0000) << "#FF0000";
+    QTest::newRow("black keeps six digits") << uint(0x000000) << "#000000";
+    QTest::newRow("leading zeros in each part") << uint(0x0A0B0C) << "#0A0B0C";
+    QTest::newRow("bits above the colour ignored") << uint(0xFF123456) << "#123456";
+}
+
+void TestDecodeParts::colorText() {
+    QFETCH(uint, color);
+    QFETCH(QString, text);
+    QCOMPARE(decode::colorText(color), text);
+}
+
+void TestDecodeParts::controlsNameEveryControl() {
+    panel::PanelModel m = panel::PanelModel::design();
+    m.label1[8].caption = QStringLiteral("UC:1.0");
+    m.label1[8].visible = true;
+    m.image2[7].picture = QStringLiteral("picture/LCD-ALM2.BMP");
+    const QJsonObject controls = decode::controlsJson(m);
+
+    QStringList expected{QStringLiteral("Image1"), QStringLiteral("Label3(2)")};
+    for (int i = 0; i < 9; ++i) expected << QStringLiteral("Label1(%1)").arg(i);
+    for (int i = 0; i < 8; ++i) expected << QStringLiteral("Image2(%1)").arg(i);
+    expected.sort();
+    QCOMPARE(controls.keys(), expected);
+
+    const QJsonObject label = controls.value("Label1(8)").toObject();
+    QCOMPARE(label.keys(), (QStringList{"caption", "color", "font", "left", "top", "visible"}));
+    QCOMPARE(label.value("caption").toString(), QStringLiteral("UC:1.0"));
+    QCOMPARE(label.value("visible").toBool(), true);
+    QCOMPARE(label.value("left").toInt(), m.label1[8].left);
+    const QJsonObject lamp = controls.value("Image2(7)").toObject();
+    QCOMPARE(lamp.keys(), (QStringList{"left", "picture", "top", "visible"}));
+    QCOMPARE(lamp.value("picture").toString(), QStringLiteral("picture/LCD-ALM2.BMP"));
+    QCOMPARE(controls.value("Image1").toObject().keys(), QStringList{"picture"});
+}
+
+void TestDecodeParts::frameMembers_data() {
+    QTest::addColumn<bool>("check");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("view");
+
+    QTest::newRow("failed check") << false << -1 << "";
+    QTest::newRow("listed type") << true << 0x8A << "ShowLCDPID";
+    QTest::newRow("unlisted type") << true << 0x0C << "";
+}
+
+void TestDecodeParts::frameMembers() {
+    QFETCH(bool, check);
+    QFETCH(int, type);
+    QFETCH(QString, view);
+    FrameOutcome outcome;
+    outcome.check = check;
+    if (type >= 0) outcome.type = type;
+    outcome.view = view;
+    const QJsonObject json = decode::frameJson(outcome, qint16(-3), panel::PanelModel::design());
+
+    QCOMPARE(json.keys(), (QStringList{"Tn", "check", "controls", "type", "view"}));
+    QCOMPARE(json.value("check").toBool(!check), check);
+    QCOMPARE(json.value("Tn").toInt(), -3);
+    QCOMPARE(json.value("type").isNull(), type < 0);
+    if (type >= 0) QCOMPARE(json.value("type").toInt(), type);
+    QCOMPARE(json.value("view").isNull(), view.isEmpty());
+    QCOMPARE(json.value("view").toString(), view);
+}
+
+QTEST_MAIN(TestDecodeParts)
+#include "test_decode_parts.moc"
