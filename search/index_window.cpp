@@ -60,6 +60,11 @@ IndexWindow::IndexWindow(InstrumentList& list, QWidget* parent) : QWidget(parent
     connect(&m_list, &QAbstractItemModel::modelReset, this, [this] { selectCurrentRow(m_list.currentRow()); });
 }
 
+QSize IndexWindow::sizeHint() const {
+    return {twipsToPixels(static_cast<int>(kDesignWidthTwips), this),
+            twipsToPixels(static_cast<int>(kDesignHeightTwips), this)};
+}
+
 void IndexWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (m_loaded) return;

@@ -13,6 +13,9 @@ public:
 
     QTableView* grid() const { return m_grid; }
 
+    // The client size the window is designed for.
+    QSize sizeHint() const override;
+
 signals:
     // A data row was double-clicked; it is the current row by now.
     void openDiagnosisRequested();

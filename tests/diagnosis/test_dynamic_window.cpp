@@ -1,0 +1,233 @@
+// The diagnosis window: load step, ways out, unload step, the real views, and Tn across openings.
+#include "diagnosis/dynamic_window.h"
+#include "diagnosis/panel/panel_widget.h"
+#include "fake_link.h"
+#include "search/instrument_list.h"
+#include "../search/recording_sink.h"
+#include "../search/replies.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString kFrequency = QStringLiteral("LED系列——频率表");
+
+struct Rig {
+    FakeLink link;
+    protocol::LineTexts line;
+    InstrumentList list;
+    RecordingSink messages;
+    DynamicWindow window{link, line, list, messages, QStringLiteral("/nonexistent"), nullptr};
+
+    explicit Rig(const QString& model = kFrequency) {
+        list.setText(1, 0, QStringLiteral("1"));
+        list.setText(1, 1, QStringLiteral("0031（0x1FH）"));
+        list.setText(1, 2, model);
+    }
+
+    // Opens the window modally and runs `whileOpen` inside it; the window must be closed by then or
+    // is closed with "退出". Returns what showModal() returned.
+    bool open(const std::function<void()>& whileOpen) {
+        QTimer::singleShot(0, &window, [this, whileOpen] {
+            whileOpen();
+            if (window.isVisible()) QTest::mouseClick(window.command1(), Qt::LeftButton);
+        });
+        return window.showModal();
+    }
+    // One request and `receiveTicks` receive ticks, fired through the window's own timers.
+    void slot(const QByteArray& input, int receiveTicks) {
+        fire(window.timer2());
+        link.input = input;
+        for (int i = 0; i < receiveTicks; ++i) fire(window.timer1());
+    }
+    static void fire(QTimer& timer) { QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection); }
+    const panel::PanelModel& panel() { return window.pollCycle().panel(); }
+};
+
+} // namespace
+
+class TestDynamicWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void loadStep_data();
+    void loadStep();
+    void openFailures_data();
+    void openFailures();
+    void waysOut_data();
+    void waysOut();
+    void realViewIsRenderedAfterTheTick();
+    void tnPersistsAndPanelStartsAfresh();
+    void unplugStopsPolling();
+};
+
+void TestDynamicWindow::loadStep_data() {
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QStringList>("label3");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("frequency meter on COM1")
+        << 1 << "9600,n,8,1" << kFrequency
+        << QStringList{"通讯口： COM1", "波特率： 9600", "仪表类型：LED系列——频率表"} << "picture/C80.BMP";
+    QTest::newRow("power module, blank before the rate")
+        << 3 << " 4800,n,8,1" << QStringLiteral("MODEL系列——三相电量模块")
+        << QStringList{"通讯口： COM3", "波特率： 4800", "仪表类型：MODEL系列——三相电量模块"} << "picture/DL80.BMP";
+    QTest::newRow("name the catalogue lacks keeps the design")
+        << 2 << "19200,n,8,1" << QStringLiteral("unknown")
+        << QStringList{"通讯口： COM2", "波特率： 19200", "仪表类型：unknown"} << QString();
+}
+
+void TestDynamicWindow::loadStep() {
+    QFETCH(int, port);
+    QFETCH(QString, settings);
+    QFETCH(QString, model);
+    QFETCH(QStringList, label3);
+    QFETCH(QString, picture);
+    Rig rig(model);
+    rig.link.setPortNumber(qint16(port));
+    rig.link.setSettings(settings);
+    QStringList captions, shown;
+    QString front;
+    bool polling = false;
+    QVERIFY(rig.open([&] {
+        for (const auto& l : rig.panel().label3) captions << l.caption;
+        for (int i = 0; i < 3; ++i)
+            shown << rig.window.findChild<QLabel*>(QStringLiteral("Label3(%1)").arg(i))->text();
+        front = rig.panel().image1.picture;
+        polling = rig.link.isOpen() && rig.window.timer1().isActive() && rig.window.timer2().isActive();
+    }));
+    QCOMPARE(captions, label3);
+    QCOMPARE(shown, label3);
+    QCOMPARE(front, picture);
+    QVERIFY(polling);
+    QCOMPARE(rig.window.windowTitle(), QStringLiteral("数据诊断"));
+    QCOMPARE(rig.window.command1()->text(), QStringLiteral("退出"));
+    QCOMPARE(rig.window.timer2().interval(), 2000);
+    QCOMPARE(rig.window.timer1().interval(), 80);
+    QVERIFY(rig.link.written.isEmpty()); // no request at load
+}
+
+void TestDynamicWindow::openFailures_data() {
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no such port") << int(serial::NoSuchPort) << "系统无设定的通讯端口，请重新设定通信端口！";
+    QTest::newRow("port in use") << int(serial::PortInUse) << "所设定的通讯端口已被其他设备占用，请重新设定通信端口！";
+    QTest::newRow("anything else") << int(serial::OtherError) << "未知的错误产生！";
+}
+
+void TestDynamicWindow::openFailures() {
+    QFETCH(int, error);
+    QFETCH(QString, message);
+    Rig rig;
+    rig.link.openError = serial::PortError(error);
+    bool ranInside = false;
+    QVERIFY(!rig.open([&] { ranInside = rig.window.isVisible(); }));
+    QTest::qWait(10);
+    QVERIFY(!ranInside);
+    QCOMPARE(rig.messages.shown.size(), 1);
+    QCOMPARE(rig.messages.shown[0].text, message);
+    QCOMPARE(rig.messages.shown[0].title, QStringLiteral("错误"));
+    QVERIFY(!rig.window.timer1().isActive());
+    QVERIFY(!rig.window.timer2().isActive());
+    QVERIFY(rig.link.written.isEmpty());
+}
+
+void TestDynamicWindow::waysOut_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("exit button") << "exit";
+    QTest::newRow("close control") << "close";
+    QTest::newRow("escape key") << "escape";
+}
+
+void TestDynamicWindow::waysOut() {
+    QFETCH(QString, how);
+    Rig rig;
+    for (int opening = 1; opening <= 2; ++opening) {
+        QVERIFY(rig.open([&] {
+            rig.slot(reply("1F", "16", "D2040101000100"), 2);
+            if (how == "exit") QTest::mouseClick(rig.window.command1(), Qt::LeftButton);
+            else if (how == "close") rig.window.close();
+            else QTest::keyClick(&rig.window, Qt::Key_Escape);
+        }));
+        QVERIFY(!rig.window.isVisible());
+        QVERIFY(!rig.link.isOpen());
+        QVERIFY(!rig.window.timer1().isActive());
+        QVERIFY(!rig.window.timer2().isActive());
+        QCOMPARE(rig.link.closeCount, opening);
+        // Unload step: value captions empty, lamps hidden, buffer empty.
+        for (int i = 0; i < 8; ++i) QCOMPARE(rig.panel().label1[i].caption, QString());
+        for (const auto& lamp : rig.panel().image2) QVERIFY(!lamp.visible);
+        QCOMPARE(rig.line.receiveBuffer, QByteArray());
+    }
+    QCOMPARE(rig.link.openCount, 2);
+    QVERIFY(rig.messages.shown.isEmpty());
+    QCOMPARE(rig.link.written.size(), 2);
+    QCOMPARE(rig.link.written[1], QByteArray("@1FRD61\r"));
+}
+
+void TestDynamicWindow::realViewIsRenderedAfterTheTick() {
+    Rig rig;
+    QString model, widget;
+    bool lampShown = false;
+    rig.open([&] {
+        // 1234 with one decimal; alarm 1 on.
+        rig.slot(reply("1F", "16", "D2040101000000"), 1);
+        model = rig.panel().label1[0].caption;
+        widget = rig.window.findChild<QLabel*>(QStringLiteral("Label1(0)"))->text();
+        lampShown = rig.panel().image2[0].visible;
+    });
+    QCOMPARE(model, QStringLiteral("123.4"));
+    QCOMPARE(widget, model);
+    QVERIFY(lampShown);
+}
+
+void TestDynamicWindow::tnPersistsAndPanelStartsAfresh() {
+    Rig rig;
+    static int calls = 0;
+    calls = 0;
+    rig.window.pollCycle().setDispatch([](int) -> views::ViewRoutine {
+        return [](const QByteArray&, panel::PanelModel& panel, qint16& tn) {
+            ++calls;
+            ++tn;
+            panel.label1[8].caption = QStringLiteral("page %1").arg(tn);
+        };
+    });
+    QString captionAtSecondOpening;
+    rig.open([&] { rig.slot(reply("1F", "16"), 3); });
+    QCOMPARE(int(rig.window.tn()), 3);
+    rig.open([&] {
+        captionAtSecondOpening = rig.panel().label1[8].caption;
+        rig.slot(reply("1F", "16"), 2);
+    });
+    QCOMPARE(int(rig.window.tn()), 5);
+    QCOMPARE(calls, 5);
+    QCOMPARE(captionAtSecondOpening, QStringLiteral("0.0")); // the design caption again
+}
+
+void TestDynamicWindow::unplugStopsPolling() {
+    Rig rig;
+    bool stillOpen = true;
+    rig.open([&] {
+        rig.slot(reply("1F", "16", "D2040100000000"), 1);
+        rig.link.unplug();
+        stillOpen = rig.window.isVisible();
+    });
+    QVERIFY(!stillOpen);
+    QCOMPARE(rig.messages.shown.size(), 1);
+    QCOMPARE(rig.messages.shown[0].title, QStringLiteral("错误"));
+    QVERIFY(rig.messages.shown[0].text.contains(QStringLiteral("device removed")));
+    QVERIFY(!rig.window.timer1().isActive());
+    QVERIFY(!rig.window.timer2().isActive());
+    // Losing the device again while the window is closed reports nothing.
+    rig.link.unplug();
+    QCOMPARE(rig.messages.shown.size(), 1);
+    // The window opens again once the port is back.
+    QVERIFY(rig.open([] {}));
+    QCOMPARE(rig.link.openCount, 2);
+}
+
+QTEST_MAIN(TestDynamicWindow)
+#include "test_dynamic_window.moc"

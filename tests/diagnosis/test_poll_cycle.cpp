@@ -1,0 +1,192 @@
+// The poll cycle driven tick by tick: its requests and what it hands to the views.
+#include "diagnosis/poll_cycle.h"
+#include "fake_link.h"
+#include "protocol/catalogue.h"
+#include "search/instrument_list.h"
+#include "../search/replies.h"
+
+#include <QTest>
+
+namespace {
+
+// A view that records its calls and counts them in Tn, as the paging views do.
+struct Call {
+    QByteArray ntemp;
+    int typeCode;
+};
+QList<Call> g_calls;
+int g_askedCode = -1;
+
+void recordingView(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn) {
+    g_calls.append({ntemp, g_askedCode});
+    panel.label1[0].caption = QString::fromLatin1(ntemp.left(3));
+    ++tn;
+}
+
+// Every catalogue code has a view; unlisted ones have none.
+views::ViewRoutine recordingDispatch(int code) {
+    g_askedCode = code;
+    return protocol::entryForCode(code) ? &recordingView : nullptr;
+}
+
+struct Rig {
+    FakeLink link;
+    protocol::LineTexts line;
+    InstrumentList list;
+    PollCycle poll{link, line, list, &recordingDispatch};
+
+    explicit Rig(const QString& addressCell = QStringLiteral("0031（0x1FH）")) {
+        list.setText(1, 1, addressCell);
+        list.setText(1, 2, QStringLiteral("LED系列——频率表"));
+        link.open();
+        g_calls.clear();
+        g_askedCode = -1;
+        poll.begin();
+    }
+};
+
+} // namespace
+
+class TestPollCycle : public QObject {
+    Q_OBJECT
+private slots:
+    void requestForTheCurrentRow_data();
+    void requestForTheCurrentRow();
+    void dispatch_data();
+    void dispatch();
+    void sendTickStartsAFreshWindow();
+    void beginAndUnload();
+    void tnPersistsAcrossOpenings();
+};
+
+void TestPollCycle::requestForTheCurrentRow_data() {
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QByteArray>("request");
+    QTest::newRow("address 31") << QStringList{"0031（0x1FH）"} << 1 << QByteArray("@1FRD61\r");
+    QTest::newRow("address 1") << QStringList{"0001（0x01H）"} << 1 << QByteArray("@01RD17\r");
+    QTest::newRow("address 200") << QStringList{"0200（0xC8H）"} << 1 << QByteArray("@C8RD6D\r");
+    QTest::newRow("second row chosen") << QStringList{"0001（0x01H）", "0015（0x0FH）"} << 2
+                                       << QByteArray("@0FRD60\r");
+    QTest::newRow("lower case kept as listed") << QStringList{"0031（0x1fH）"} << 1
+                                               << protocol::readRequest("1f");
+}
+
+void TestPollCycle::requestForTheCurrentRow() {
+    QFETCH(QStringList, cells);
+    QFETCH(int, current);
+    QFETCH(QByteArray, request);
+    Rig rig(cells[0]);
+    for (int r = 2; r <= cells.size(); ++r) {
+        rig.list.addRow();
+        rig.list.setText(r, 1, cells[r - 1]);
+    }
+    rig.list.setCurrentRow(current);
+    rig.poll.sendTick();
+    rig.poll.sendTick();
+    QCOMPARE(rig.link.written, (QList<QByteArray>{request, request}));
+    QCOMPARE(rig.line.commandFrame, request);
+}
+
+void TestPollCycle::dispatch_data() {
+    // What arrives before each receive tick, and the view calls counted after each tick.
+    QTest::addColumn<QList<QByteArray>>("arrivals");
+    QTest::addColumn<QList<int>>("callsAfterTick");
+    QTest::addColumn<QByteArray>("ntemp");  // what every call received
+    QTest::addColumn<int>("typeCode");
+
+    const QByteArray good = reply("1F", "16", "D20401");
+    QTest::newRow("same line on every tick") << QList<QByteArray>{good, {}, {}, {}} << QList<int>{1, 2, 3, 4}
+                                             << good << 0x16;
+    QTest::newRow("pieces across ticks")
+        << QList<QByteArray>{good.left(5), good.mid(5, good.size() - 6), "\r", {}} << QList<int>{0, 0, 1, 2} << good
+        << 0x16;
+    QTest::newRow("only the first of two lines")
+        << QList<QByteArray>{good + reply("02", "1E")} << QList<int>{1} << good << 0x16;
+    QTest::newRow("noise before the reply") << QList<QByteArray>{"xx" + good} << QList<int>{1} << good << 0x16;
+    // Read from the raw buffer, characters 8-9 would be "00" here and miss the catalogue.
+    QTest::newRow("type code read from the reply line")
+        << QList<QByteArray>{"0F" + reply("1F", "8A")} << QList<int>{1} << reply("1F", "8A") << 0x8A;
+    QTest::newRow("echo of our request skipped")
+        << QList<QByteArray>{QByteArray("@1FRD61\r") + good} << QList<int>{1} << good << 0x16;
+    QTest::newRow("echo then nothing yet") << QList<QByteArray>{"@1FRD61\r", good.left(4)} << QList<int>{0, 0}
+                                           << QByteArray() << -1;
+    QTest::newRow("unlisted code ignored") << QList<QByteArray>{reply("1F", "0C"), {}} << QList<int>{0, 0}
+                                           << QByteArray() << -1;
+    QTest::newRow("damaged line ignored")
+        << QList<QByteArray>{QByteArray(good).replace(10, 1, "9"), {}} << QList<int>{0, 0} << QByteArray() << -1;
+    QTest::newRow("damaged first line hides a good second")
+        << QList<QByteArray>{"@1F\r" + good} << QList<int>{0} << QByteArray() << -1;
+    // The check of this reply is "7A"; written "7a" it no longer matches.
+    QTest::newRow("lower-case check characters rejected")
+        << QList<QByteArray>{QByteArray(reply("1F", "16", "000028")).replace("7A\r", "7a\r")} << QList<int>{0}
+        << QByteArray() << -1;
+}
+
+void TestPollCycle::dispatch() {
+    QFETCH(QList<QByteArray>, arrivals);
+    QFETCH(QList<int>, callsAfterTick);
+    QFETCH(QByteArray, ntemp);
+    QFETCH(int, typeCode);
+    Rig rig;
+    rig.poll.sendTick();
+    for (int i = 0; i < arrivals.size(); ++i) {
+        rig.link.input = arrivals[i];
+        rig.poll.receiveTick();
+        QCOMPARE(g_calls.size(), callsAfterTick[i]);
+    }
+    for (const Call& call : g_calls) {
+        QCOMPARE(call.ntemp, ntemp);
+        QCOMPARE(call.typeCode, typeCode);
+    }
+    QCOMPARE(int(rig.poll.tn()), g_calls.size());
+}
+
+void TestPollCycle::sendTickStartsAFreshWindow() {
+    Rig rig;
+    rig.poll.sendTick();
+    rig.link.input = reply("1F", "16");
+    rig.poll.receiveTick();
+    QCOMPARE(g_calls.size(), 1);
+    rig.poll.sendTick();
+    QCOMPARE(rig.line.receiveBuffer, QByteArray());
+    rig.poll.receiveTick();
+    QCOMPARE(g_calls.size(), 1); // nothing new arrived for the new request
+}
+
+void TestPollCycle::beginAndUnload() {
+    Rig rig;
+    rig.poll.sendTick();
+    rig.link.input = reply("1F", "16");
+    rig.poll.receiveTick();
+    rig.poll.panel().image2[3].visible = true;
+    rig.poll.panel().label1[8].caption = QStringLiteral("8.8");
+
+    rig.poll.unload();
+    for (int i = 0; i < 8; ++i) QCOMPARE(rig.poll.panel().label1[i].caption, QString());
+    QCOMPARE(rig.poll.panel().label1[8].caption, QStringLiteral("8.8")); // Label1(8) is not emptied
+    for (const auto& lamp : rig.poll.panel().image2) QVERIFY(!lamp.visible);
+    QCOMPARE(rig.line.receiveBuffer, QByteArray());
+
+    // What a scan left in the buffer is not shown as this instrument's data.
+    rig.line.receiveBuffer = reply("1F", "16");
+    rig.poll.begin();
+    QVERIFY(rig.poll.panel() == panel::PanelModel::design());
+    rig.poll.receiveTick();
+    QCOMPARE(g_calls.size(), 1);
+}
+
+void TestPollCycle::tnPersistsAcrossOpenings() {
+    Rig rig;
+    for (int opening = 1; opening <= 3; ++opening) {
+        rig.poll.begin();
+        rig.poll.sendTick();
+        rig.link.input = reply("1F", "16");
+        for (int tick = 0; tick < 5; ++tick) rig.poll.receiveTick();
+        rig.poll.unload();
+        QCOMPARE(int(rig.poll.tn()), 5 * opening);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestPollCycle)
+#include "test_poll_cycle.moc"
