@@ -1,12 +1,8 @@
 // The parts of commtest-decode: frame texts from arguments and lines, and the panel as JSON.
-#include "decode_session.h"
 #include "frame_text.h"
 #include "panel_json.h"
 
-#include <QJsonArray>
 #include <QtTest>
-
-using decode::FrameOutcome;
 
 class TestDecodeParts : public QObject {
     Q_OBJECT
@@ -19,8 +15,6 @@ private slots:
     void colorText_data();
     void colorText();
     void controlsNameEveryControl();
-    void frameMembers_data();
-    void frameMembers();
 };
 
 void TestDecodeParts::frameFromArgument_data() {
@@ -101,35 +95,6 @@ void TestDecodeParts::controlsNameEveryControl() {
     QCOMPARE(lamp.keys(), (QStringList{"left", "picture", "top", "visible"}));
     QCOMPARE(lamp.value("picture").toString(), QStringLiteral("picture/LCD-ALM2.BMP"));
     QCOMPARE(controls.value("Image1").toObject().keys(), QStringList{"picture"});
-}
-
-void TestDecodeParts::frameMembers_data() {
-    QTest::addColumn<bool>("check");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("view");
-
-    QTest::newRow("failed check") << false << -1 << "";
-    QTest::newRow("listed type") << true << 0x8A << "ShowLCDPID";
-    QTest::newRow("unlisted type") << true << 0x0C << "";
-}
-
-void TestDecodeParts::frameMembers() {
-    QFETCH(bool, check);
-    QFETCH(int, type);
-    QFETCH(QString, view);
-    FrameOutcome outcome;
-    outcome.check = check;
-    if (type >= 0) outcome.type = type;
-    outcome.view = view;
-    const QJsonObject json = decode::frameJson(outcome, qint16(-3), panel::PanelModel::design());
-
-    QCOMPARE(json.keys(), (QStringList{"Tn", "check", "controls", "type", "view"}));
-    QCOMPARE(json.value("check").toBool(!check), check);
-    QCOMPARE(json.value("Tn").toInt(), -3);
-    QCOMPARE(json.value("type").isNull(), type < 0);
-    if (type >= 0) QCOMPARE(json.value("type").toInt(), type);
-    QCOMPARE(json.value("view").isNull(), view.isEmpty());
-    QCOMPARE(json.value("view").toString(), view);
 }
 
 QTEST_MAIN(TestDecodeParts)
