@@ -12,11 +12,12 @@ struct AddressParse {
 
 // Spaces, tabs and line feeds are removed first, wherever they are (" 1 2 " reads 12). Then the
 // longest leading number is taken:
-//   - decimal: optional sign, digits, optional "." and digits, optional exponent ("E" or "D", as
-//     the operators' older tools wrote it, with optional sign and digits): "1e3" is 1000;
-//   - "&H" and hexadecimal digits, "&O" and octal digits (either case). Like the 16-bit tools the
-//     operators know, a value up to FFFF is taken as a 16-bit two's complement pattern ("&HFFFF" is
-//     -1, "&H8000" is -32768) and a value up to FFFFFFFF as a 32-bit one; anything wider overflows.
+//   - decimal: optional sign, digits, optional "." and digits, optional exponent ("E", or "D" for a
+//     double-precision exponent, with optional sign and digits): "1e3" is 1000;
+//   - "&H" and hexadecimal digits, "&O" and octal digits (either case). These prefixed forms write
+//     bit patterns: a value up to FFFF is a 16-bit two's complement ("&HFFFF" is -1, "&H8000" is
+//     -32768), a value up to FFFFFFFF a 32-bit one ("&H10000" is 65536 and overflows); anything
+//     wider overflows.
 // The number is rounded to the nearest integer, halves to the even neighbour ("2.5" -> 2, "3.5" ->
 // 4), and the ROUNDED value must lie in -32768..32767 ("32767.4" fits, "32767.5" overflows).
 AddressParse parseAddress(const QString& text);
