@@ -202,7 +202,8 @@ private slots:
         w->findChild<QAction*>(QStringLiteral("diagnose"))->trigger();
         w->toolbarButtonClicked(QStringLiteral("TData"));
         QCOMPARE(w->diagnoses, 2 * opened);
-        QCOMPARE(m_sink.shown, message.isEmpty() ? QStringList{} : QStringList{message, message});
+        const QStringList expected = message.isEmpty() ? QStringList() : QStringList{message, message};
+        QCOMPARE(m_sink.shown, expected);
     }
 
     void portSettingsClosesThePortFirst() {
