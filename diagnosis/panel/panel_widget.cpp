@@ -164,7 +164,8 @@ void PanelWidget::showLabel(QLabel* widget, const Label& label) {
 }
 
 void PanelWidget::showFront(const Image& image) {
-    const QPixmap picture = m_pictures.picture(image.picture, [&image] { return frontStandIn(image.picture); });
+    const QPixmap picture =
+        m_pictures.picture(image.picture, [&image] { return frontStandIn(image.picture); });
     m_image1->setPixmap(scaled(picture));
     m_image1->adjustSize();
     m_image1->move(toPixels(image.left, image.top));

@@ -40,12 +40,14 @@ int main(int argc, char** argv) {
         "after each frame as one line of JSON. In a FRAME, \\r, \\n and \\\\ stand for CR, LF and a\n"
         "backslash, and a CR is appended when there is none. Without FRAME arguments, frames are\n"
         "read from standard input, one per line."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
     parser.addOption(help);
-    const QCommandLineOption model(QStringLiteral("model"),
-                                   QStringLiteral("Lay the panel out for this catalogue model name (default: the "
-                                                  "model of the first frame's type code)."),
-                                   QStringLiteral("NAME"));
+    const QCommandLineOption model(
+        QStringLiteral("model"),
+        QStringLiteral("Lay the panel out for this catalogue model name (default: the "
+                       "model of the first frame's type code)."),
+        QStringLiteral("NAME"));
     parser.addOption(model);
     parser.addPositionalArgument(QStringLiteral("FRAME"), QStringLiteral("A reply frame."),
                                  QStringLiteral("[FRAME ...]"));
@@ -69,7 +71,8 @@ int main(int argc, char** argv) {
     const QStringList frames = parser.positionalArguments();
     if (!frames.isEmpty()) {
         for (const QString& argument : frames)
-            written = print(session, session.handle(decode::frameFromArgument(argument.toLatin1()))) && written;
+            written =
+                print(session, session.handle(decode::frameFromArgument(argument.toLatin1()))) && written;
     } else {
         std::string line;
         while (std::getline(std::cin, line)) {

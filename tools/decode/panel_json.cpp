@@ -41,9 +41,11 @@ QString colorText(panel::Rgb color) {
 QJsonObject controlsJson(const panel::PanelModel& panel) {
     QJsonObject controls;
     controls.insert(QStringLiteral("Image1"), QJsonObject{{QStringLiteral("picture"), panel.image1.picture}});
-    for (int i = 0; i < int(panel.label1.size()); ++i) controls.insert(indexed("Label1", i), labelJson(panel.label1[i]));
+    for (int i = 0; i < int(panel.label1.size()); ++i)
+        controls.insert(indexed("Label1", i), labelJson(panel.label1[i]));
     controls.insert(indexed("Label3", 2), labelJson(panel.label3[2]));
-    for (int i = 0; i < int(panel.image2.size()); ++i) controls.insert(indexed("Image2", i), lampJson(panel.image2[i]));
+    for (int i = 0; i < int(panel.image2.size()); ++i)
+        controls.insert(indexed("Image2", i), lampJson(panel.image2[i]));
     return controls;
 }
 

@@ -75,7 +75,8 @@ QImage singleDisplayFront() {
         drawBezel(p, bezel);
         drawLedWindow(p, ledWindowFor(3280, 2100, 182, 36));
         drawLegend(p, fromTwips(2730, 2160), QStringLiteral("PV"), 11);
-        const LampPlace lamps[] = {{1170, 1830, "AL1"}, {1170, 2640, "AL2"}, {5940, 2220, "AL3"}, {5940, 2640, "AL4"}};
+        const LampPlace lamps[] = {
+            {1170, 1830, "AL1"}, {1170, 2640, "AL2"}, {5940, 2220, "AL3"}, {5940, 2640, "AL4"}};
         drawLampSockets(p, lamps);
         drawKeyRow(p, QRect(210, 184, 38, 24), kArrowKeys);
         drawFamilyMark(p, bezel, QStringLiteral("C80"));
@@ -145,7 +146,8 @@ QImage powerMeterFront() {
             drawLegend(p, at + QPoint(3, kLampSize.height() + 1), QString::number(i + 1), 8);
         }
         drawLegend(p, fromTwips(2520, 3930), QStringLiteral("AL"), 9);
-        drawKeyRow(p, QRect(300, 156, 38, 24), {QStringLiteral("SET"), QStringLiteral("◀"), QStringLiteral("▲")});
+        drawKeyRow(p, QRect(300, 156, 38, 24),
+                   {QStringLiteral("SET"), QStringLiteral("◀"), QStringLiteral("▲")});
         drawFamilyMark(p, bezel, QStringLiteral("AC80"));
     });
 }
@@ -171,9 +173,12 @@ QImage powerModuleFront() {
         const QRect plate(body.left() + 24, body.top() + 54, body.width() - 48, 86);
         p.setBrush(QColor(0xF6, 0xF6, 0xF2));
         p.drawRect(plate);
-        drawLegend(p, plate.topLeft() + QPoint(10, 10), QStringLiteral("3-PHASE POWER"), 12, QColor(0x30, 0x30, 0x38));
-        drawLegend(p, plate.topLeft() + QPoint(10, 32), QStringLiteral("U  I  P  Q  F"), 11, QColor(0x50, 0x50, 0x58));
-        drawLegend(p, plate.topLeft() + QPoint(10, 56), QStringLiteral("RS-485"), 11, QColor(0x50, 0x50, 0x58));
+        drawLegend(p, plate.topLeft() + QPoint(10, 10), QStringLiteral("3-PHASE POWER"), 12,
+                   QColor(0x30, 0x30, 0x38));
+        drawLegend(p, plate.topLeft() + QPoint(10, 32), QStringLiteral("U  I  P  Q  F"), 11,
+                   QColor(0x50, 0x50, 0x58));
+        drawLegend(p, plate.topLeft() + QPoint(10, 56), QStringLiteral("RS-485"), 11,
+                   QColor(0x50, 0x50, 0x58));
         const char* leds[] = {"PWR", "COM"};
         for (int i = 0; i < 2; ++i) {
             const QPoint at(body.left() + 40 + 80 * i, body.top() + 148);

@@ -55,7 +55,9 @@ public:
         }
     }
     QString root() const { return m_dir.path(); }
-    QString path(const QString& name) const { return m_dir.filePath(QStringLiteral("picture/%1.BMP").arg(name)); }
+    QString path(const QString& name) const {
+        return m_dir.filePath(QStringLiteral("picture/%1.BMP").arg(name));
+    }
     QImage image(const QString& relative) const { return QImage(m_dir.filePath(relative)); }
 
 private:
@@ -68,7 +70,9 @@ QLabel* control(const PanelWidget& w, const QString& name) {
     return label;
 }
 
-QString named(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
+QString named(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
 
 int px(const QWidget& w, int twips) { return qRound(twips * w.logicalDpiX() / 1440.0); }
 
@@ -82,7 +86,8 @@ QString labelDiff(const PanelWidget& w, const QString& name, const panel::Label&
     const QLabel* l = control(w, name);
     if (l->text() != m.caption) return name + ": caption " + l->text();
     if (l->isHidden() == m.visible) return name + ": visibility";
-    if (l->font().pointSize() != m.fontPoints) return name + ": font " + QString::number(l->font().pointSize());
+    if (l->font().pointSize() != m.fontPoints)
+        return name + ": font " + QString::number(l->font().pointSize());
     if (l->palette().color(QPalette::WindowText) != QColor(QRgb(m.color))) return name + ": colour";
     if (l->pos() != QPoint(px(w, m.left), px(w, m.top))) return name + ": position";
     if (l->width() < l->sizeHint().width()) return name + ": not sized to its text";
@@ -104,7 +109,8 @@ QString panelDiff(const PanelWidget& w, const PanelModel& m, const PictureDir& p
     for (int i = 0; i < 3; ++i) diffs << labelDiff(w, named("Label3", i), m.label3[i]);
     diffs << imageDiff(w, QStringLiteral("Image1"), m.image1, pictures.image(m.image1.picture));
     for (int i = 0; i < 8; ++i)
-        diffs << imageDiff(w, named("Image2", i), m.image2[i], pictures.image(lampPicture(i, m.image2[i].picture)));
+        diffs << imageDiff(w, named("Image2", i), m.image2[i],
+                           pictures.image(lampPicture(i, m.image2[i].picture)));
     diffs.removeAll(QString());
     return diffs.join(QStringLiteral("; "));
 }
@@ -167,12 +173,11 @@ void TestPanelWidget::showsFamily_data() {
     QTest::newRow("L80 flow totalizer") << "LED系列——流量积算仪"
                                         << reply("12", floats({20, 1.5f, 12.5f, 0, 0, 0}) + "0100")
                                         << 1 << "Label1(0)" << "12.5";
-    QTest::newRow("AC80 power meter") << "LED系列——三相电量表"
-                                      << reply("1E", floats({220, 5, 0.98f, 221, 5, 0.97f, 219, 5, 0.99f, 50.01f, 3300, 120}))
-                                      << 1 << "Label1(1)" << "120.0";
-    QTest::newRow("DL80 power module") << "MODEL系列——三相电量模块"
-                                       << reply("1F", floats({220, 5, 0.98f, 221, 5, 0.97f, 219, 5, 0.99f, 50.01f, 3300, 120}))
-                                       << 1 << "Label1(5)" << "有功功率P";
+    const QByteArray power = floats({220, 5, 0.98f, 221, 5, 0.97f, 219, 5, 0.99f, 50.01f, 3300, 120});
+    QTest::newRow("AC80 power meter") << "LED系列——三相电量表" << reply("1E", power) << 1 << "Label1(1)"
+                                      << "120.0";
+    QTest::newRow("DL80 power module") << "MODEL系列——三相电量模块" << reply("1F", power) << 1 << "Label1(5)"
+                                       << "有功功率P";
     QTest::newRow("LCD80 paperless recorder")
         << "LCD系列——3路无纸记录仪表" << reply("8E", floats({23.46f, -12.5f, 100}) + "010002") << 1 << "Label1(1)"
         << "2路    -12.5";
@@ -182,10 +187,9 @@ void TestPanelWidget::showsFamily_data() {
     QTest::newRow("LCD80 totalizer recorder")
         << "LCD系列——流量/热能积算记录仪" << reply("81", floats({1, 2, 3, 4, 5, 6, 7, 8, 9}) + "03" + floats({15}))
         << 1 << "Label1(5)" << "掉电   3—15s";
-    QTest::newRow("LCD80 scanner")
-        << "LCD系列——多路巡检仪"
-        << reply("96", floats({1, 2, 12.6f, -7.2f, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})) << 1 << "Label1(1)"
-        << "CH03  0013  CH04  -007";
+    const QByteArray scanned = floats({1, 2, 12.6f, -7.2f, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
+    QTest::newRow("LCD80 scanner") << "LCD系列——多路巡检仪" << reply("96", scanned) << 1 << "Label1(1)"
+                                   << "CH03  0013  CH04  -007";
 }
 
 void TestPanelWidget::showsFamily() {
@@ -235,7 +239,8 @@ void TestPanelWidget::missingPicturesDrawStandIns() {
     const QColor c = QColor(centre(shown->pixmap()));
     if (colour == "red") QVERIFY2(c.red() > 150 && c.green() < 100, qPrintable(c.name()));
     if (colour == "green") QVERIFY2(c.green() > 150 && c.red() < 100, qPrintable(c.name()));
-    if (colour == "grey") QVERIFY2(qAbs(c.red() - c.green()) < 20 && qAbs(c.green() - c.blue()) < 20, qPrintable(c.name()));
+    if (colour == "grey")
+        QVERIFY2(qAbs(c.red() - c.green()) < 20 && qAbs(c.green() - c.blue()) < 20, qPrintable(c.name()));
 }
 
 void TestPanelWidget::unreadablePictureDrawsStandIn() {

@@ -24,7 +24,8 @@ QByteArray floats(std::initializer_list<float> values) {
 // Single display, 123.4, alarm states 00 01 02 03.
 const QByteArray kSingleDisplay = reply("02", "D2040100010203");
 const QByteArray kLcdPidManual = reply("8A", "010200" + floats({150, 149.2f, 150, 45.5f}) + "000100");
-const QByteArray kPower = reply("1E", floats({220, 5, 0.98f, 221, 5, 0.97f, 219, 5, 0.99f, 50.01f, 3300, 120}));
+const QByteArray kPower =
+    reply("1E", floats({220, 5, 0.98f, 221, 5, 0.97f, 219, 5, 0.99f, 50.01f, 3300, 120}));
 
 QByteArray damaged(QByteArray frame) {
     frame[frame.size() - 1] = frame.endsWith('0') ? '1' : '0';
@@ -100,7 +101,8 @@ void TestCommtestDecode::oneFrame_data() {
     QTest::newRow("single display") << kSingleDisplay << true << QJsonValue(2) << QJsonValue("ShowDX")
                                     << "picture/C80.BMP";
     QTest::newRow("frequency meter shares the single-display view")
-        << reply("16", "D2040100000000") << true << QJsonValue(22) << QJsonValue("ShowDX") << "picture/C80.BMP";
+        << reply("16", "D2040100000000") << true << QJsonValue(22) << QJsonValue("ShowDX")
+        << "picture/C80.BMP";
     // A failed check still names the model that its type characters give, for the layout.
     QTest::newRow("failed check") << damaged(kSingleDisplay) << false << QJsonValue() << QJsonValue()
                                   << "picture/C80.BMP";
@@ -184,8 +186,10 @@ void TestCommtestDecode::sameFramePagesLikeReceiveTicks() {
             QCOMPARE(second.value("caption").toString(), QStringLiteral("手动输出   45.5%"));
             QCOMPARE(second.value("color").toString(), QStringLiteral("#FF0000"));
         }
-        QCOMPARE(control(line, "Image2(6)").value("picture").toString(), QStringLiteral("picture/LCD-ALM2.BMP"));
-        QCOMPARE(control(line, "Image2(5)").value("picture").toString(), QStringLiteral("picture/LCD-ALM1.BMP"));
+        QCOMPARE(control(line, "Image2(6)").value("picture").toString(),
+                 QStringLiteral("picture/LCD-ALM2.BMP"));
+        QCOMPARE(control(line, "Image2(5)").value("picture").toString(),
+                 QStringLiteral("picture/LCD-ALM1.BMP"));
     }
 }
 
@@ -218,7 +222,8 @@ void TestCommtestDecode::modelOptionChoosesLayout() {
 void TestCommtestDecode::usageErrors_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("unknown option") << QStringList{"--frobnicate", QString::fromLatin1(kSingleDisplay)};
-    QTest::newRow("unknown model name") << QStringList{"--model", "LED系列——不存在", QString::fromLatin1(kSingleDisplay)};
+    QTest::newRow("unknown model name")
+        << QStringList{"--model", "LED系列——不存在", QString::fromLatin1(kSingleDisplay)};
     QTest::newRow("model name without its series") << QStringList{"--model", "三相电量表"};
     QTest::newRow("model option without a value") << QStringList{"--model"};
 }

@@ -30,7 +30,8 @@ void TestDecodeParts::frameFromArgument_data() {
                                                                    << QByteArray("a\\r\r");
     QTest::newRow("other escape kept as typed") << QByteArray("a\\tb") << QByteArray("a\\tb\r");
     QTest::newRow("trailing backslash kept") << QByteArray("ab\\") << QByteArray("ab\\\r");
-    QTest::newRow("real CR inside is kept and nothing appended") << QByteArray("@A\r@B") << QByteArray("@A\r@B");
+    QTest::newRow("real CR inside is kept and nothing appended")
+        << QByteArray("@A\r@B") << QByteArray("@A\r@B");
     QTest::newRow("empty argument") << QByteArray() << QByteArray("\r");
 }
 
