@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,8 +24,36 @@ namespace {
 constexpr int kLeftOfCentreTwips = 2500;
 constexpr int kAboveCentreTwips = 1500;
 
-// "搜索地址从[Text1]到[Text2]": the first field covers the caption's seven blanks.
-QWidget* rangeRow(QLabel* caption, QLineEdit* first, QLineEdit* last, QWidget* parent) {
+// The range caption keeps its text, "搜索地址从       到", but draws its seven blanks as wide as
+// the address field that sits on them, so that "到" stays visible after the field.
+class RangeCaption : public QLabel {
+public:
+    RangeCaption(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+    void setGapWidth(int width) {
+        m_gap = width;
+        updateGeometry();
+    }
+    int gapLeft() const { return fontMetrics().horizontalAdvance(searchtext::kRangeBefore); }
+    QSize sizeHint() const override {
+        const QFontMetrics fm = fontMetrics();
+        return {gapLeft() + m_gap + fm.horizontalAdvance(searchtext::kRangeAfter), fm.height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect r = rect();
+        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, searchtext::kRangeBefore);
+        p.drawText(r.adjusted(gapLeft() + m_gap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, searchtext::kRangeAfter);
+    }
+
+private:
+    int m_gap = 0;
+};
+
+// "搜索地址从[Text1]到[Text2]": the first field covers the caption's blanks.
+QWidget* rangeRow(RangeCaption* caption, QLineEdit* first, QLineEdit* last, QWidget* parent) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -32,14 +61,13 @@ QWidget* rangeRow(QLabel* caption, QLineEdit* first, QLineEdit* last, QWidget* p
     auto* holder = new QWidget(row);
     caption->setParent(holder);
     first->setParent(holder);
+    const int fieldWidth = QFontMetrics(first->font()).horizontalAdvance(QStringLiteral("-32768")) + 10;
+    caption->setGapWidth(fieldWidth + 8);
     caption->adjustSize();
-    const QFontMetrics fm(caption->font());
-    const int gapLeft = fm.horizontalAdvance(searchtext::kRangeBefore);
-    const int gapWidth = fm.horizontalAdvance(searchtext::kRangeGap);
     const int height = std::max(caption->sizeHint().height(), first->sizeHint().height());
-    caption->move(0, (height - caption->sizeHint().height()) / 2);
-    first->setGeometry(gapLeft, 0, std::max(gapWidth, fm.horizontalAdvance(QStringLiteral("-32768"))), height);
-    holder->setFixedSize(std::max(caption->sizeHint().width(), first->geometry().right() + 1), height);
+    caption->setGeometry(0, 0, caption->sizeHint().width(), height);
+    first->setGeometry(caption->gapLeft() + 4, 0, fieldWidth, height);
+    holder->setFixedSize(caption->width(), height);
     first->raise();
     layout->addWidget(holder);
     layout->addSpacing(4);
@@ -73,7 +101,7 @@ SearchDialog::SearchDialog(serial::SerialLink& link, protocol::LineTexts& line, 
     m_label3[0] = new QLabel(this);
     m_label2[1] = new QLabel(kRateCaption, this);
     m_label3[1] = new QLabel(this);
-    m_label2[2] = new QLabel(kRangeBefore + kRangeGap + kRangeAfter, this);
+    m_label2[2] = new RangeCaption(kRangeBefore + kRangeGap + kRangeAfter, this);
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text2 = new QLineEdit(this);
@@ -96,7 +124,7 @@ SearchDialog::SearchDialog(serial::SerialLink& link, protocol::LineTexts& line, 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame1);
     layout->addLayout(port);
-    layout->addWidget(rangeRow(m_label2[2], m_text1, m_text2, this));
+    layout->addWidget(rangeRow(static_cast<RangeCaption*>(m_label2[2]), m_text1, m_text2, this));
     layout->addLayout(buttons);
 
     connect(m_command1, &QPushButton::clicked, this, &SearchDialog::onOk);
