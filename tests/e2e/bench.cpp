@@ -18,6 +18,18 @@ constexpr int kDialogDeadlineMs = 10000;
 constexpr int kScanMarginMs = 8000;
 // The first reply comes two seconds after opening; paging views need another two.
 constexpr int kDiagnosisDeadlineMs = 15000;
+
+// The page of `family` that the window shows now, or -1; how it differs from the first page then.
+int matchingPage(QWidget& window, const FamilyPanel& family, const QString& programDir,
+                 QString* againstFirst) {
+    for (int p = 0; p < family.pages.size(); ++p) {
+        const QString differences = panelDifferences(window, family.pages[p], programDir);
+        if (differences.isEmpty()) return p;
+        if (p == 0) *againstFirst = differences;
+    }
+    return -1;
+}
+
 } // namespace
 
 Bench::Bench() : m_main(std::make_unique<app::MainWindow>(m_link, m_messages, m_programDir.path())) {
@@ -33,7 +45,8 @@ bool Bench::isReady(QString* why) const {
 
 QString Bench::messageText() const {
     QStringList out;
-    for (const auto& m : m_messages.shown) out << m.title + QStringLiteral(": ") + m.text;
+    for (const auto& m : m_messages.shown)
+        out << m.title + QStringLiteral(": ") + m.text;
     return out.join(QLatin1Char('\n'));
 }
 
@@ -56,8 +69,9 @@ Bench::ScanRun Bench::startUpScan(int first, int last) {
         },
         kDialogDeadlineMs);
     const int scanMs = (last - first + 2) * SearchingWindow::kSendIntervalMs;
-    ModalDriver searching(QStringLiteral("Searching"), [](QWidget&) { return false; },
-                          kDialogDeadlineMs + scanMs + kScanMarginMs);
+    ModalDriver searching(
+        QStringLiteral("Searching"), [](QWidget&) { return false; },
+        kDialogDeadlineMs + scanMs + kScanMarginMs);
     m_main->startUp();
     run.ms = clock.isValid() ? clock.elapsed() : -1;
     run.searchingShown = searching.sawWindow();
@@ -71,7 +85,8 @@ QList<QStringList> Bench::listedRows() const {
     if (!grid) return rows;
     for (int r = 0; r < grid->rowCount(); ++r) {
         QStringList cells;
-        for (int c = 0; c < grid->columnCount(); ++c) cells << grid->index(r, c).data().toString();
+        for (int c = 0; c < grid->columnCount(); ++c)
+            cells << grid->index(r, c).data().toString();
         rows << cells;
     }
     return rows;
@@ -81,29 +96,23 @@ Bench::DiagnosisRun Bench::diagnose(int row, const FamilyPanel& family, const Un
     DiagnosisRun run;
     run.pagesSeen.fill(false, family.pages.size());
     const QString programDir = m_programDir.path();
-    QElapsedTimer shown; // from the first look at the window
+    QElapsedTimer opened; // from the command, which loads the window at once
     ModalDriver driver(
         QStringLiteral("Dynamic"),
         [&](QWidget& window) {
-            if (!shown.isValid()) shown.start();
-            int match = -1;
             QString againstFirst;
-            for (int p = 0; p < family.pages.size() && match < 0; ++p) {
-                const QString differences = panelDifferences(window, family.pages[p], programDir);
-                if (differences.isEmpty()) match = p;
-                else if (p == 0) againstFirst = differences;
-            }
+            const int match = matchingPage(window, family, programDir, &againstFirst);
             const bool anySeen = run.pagesSeen.contains(true);
             if (match >= 0) {
                 if (!anySeen) {
-                    run.firstPageMs = shown.elapsed();
+                    run.firstPageMs = opened.elapsed();
                     run.portBusyWhileShown = !portIsFree();
                 }
                 run.pagesSeen[match] = true;
             } else {
                 run.lastMismatch = againstFirst;
                 if (anySeen && run.stray.isEmpty())
-                    run.stray = QStringLiteral("after %1 ms:\n%2").arg(shown.elapsed()).arg(againstFirst);
+                    run.stray = QStringLiteral("after %1 ms:\n%2").arg(opened.elapsed()).arg(againstFirst);
             }
             if (run.pagesSeen.contains(false) || (until && !until())) return false;
             run.front = frontPicture(window, programDir);
@@ -115,6 +124,7 @@ Bench::DiagnosisRun Bench::diagnose(int row, const FamilyPanel& family, const Un
         },
         kDiagnosisDeadlineMs);
     m_main->instruments().setCurrentRow(row);
+    opened.start();
     m_main->openDiagnosis();
     run.shown = driver.sawWindow();
     run.forced = driver.timedOut();

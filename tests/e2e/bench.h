@@ -18,7 +18,7 @@ class MainWindow;
 }
 
 class Bench {
-public:
+  public:
     Bench();
     ~Bench();
 
@@ -46,13 +46,13 @@ public:
 
     struct DiagnosisRun {
         bool shown = false;
-        bool forced = false;       // still open at the deadline, closed by force
-        QVector<bool> pagesSeen;   // per expected page
-        qint64 firstPageMs = -1;   // from the window coming up to the first expected page
-        QString stray;             // the first reading after that which matched no page
-        QString lastMismatch;      // how the last reading differed from the first page
-        QString front;             // the picture Image1 showed
-        QString exitCaption;       // of the button pressed to leave
+        bool forced = false;             // still open at the deadline, closed by force
+        QVector<bool> pagesSeen;         // per expected page
+        qint64 firstPageMs = -1;         // from the command to the first expected page
+        QString stray;                   // the first reading after that which matched no page
+        QString lastMismatch;            // how the last reading differed from the first page
+        QString front;                   // the picture Image1 showed
+        QString exitCaption;             // of the button pressed to leave
         bool portBusyWhileShown = false; // a second link could not open the port meanwhile
 
         // Which pages never showed, and how the last look differed from the first page.
@@ -67,7 +67,7 @@ public:
     // Nothing holds port 1: a second link opens it (and closes it again).
     bool portIsFree(QString* why = nullptr) const;
 
-private:
+  private:
     ProgramDir m_programDir;
     SimProcess m_sim;
     serial::QtSerialLink m_link;

@@ -7,7 +7,8 @@ const QColor kBlack(0, 0, 0);
 // The port, rate and model lines for port 1 at 9600 baud.
 PanelExpectation headed(const QString& model) {
     PanelExpectation page;
-    page.label3 = {QStringLiteral("通讯口： COM1"), QStringLiteral("波特率： 9600"), QStringLiteral("仪表类型：") + model};
+    page.label3 = {QStringLiteral("通讯口： COM1"), QStringLiteral("波特率： 9600"),
+                   QStringLiteral("仪表类型：") + model};
     return page;
 }
 

@@ -5,14 +5,14 @@
 #include "panel_expectation.h"
 
 struct FamilyPanel {
-    QString model;                  // the type cell, as the scan lists it
-    QString front;                  // the picture Image1 shows
-    QList<PanelExpectation> pages;  // every page the view shows in turn; most have one
+    QString model;                 // the type cell, as the scan lists it
+    QString front;                 // the picture Image1 shows
+    QList<PanelExpectation> pages; // every page the view shows in turn; most have one
 };
 Q_DECLARE_METATYPE(FamilyPanel)
 
-FamilyPanel singleDisplayMeter();  // type 02
-FamilyPanel ledPidController();    // type 0E
-FamilyPanel threePhaseMeter();     // type 1E
-FamilyPanel lcdRecorder();         // type 8E
-FamilyPanel lcdPidController();    // type 8A
+FamilyPanel singleDisplayMeter(); // type 02
+FamilyPanel ledPidController();   // type 0E
+FamilyPanel threePhaseMeter();    // type 1E
+FamilyPanel lcdRecorder();        // type 8E
+FamilyPanel lcdPidController();   // type 8A

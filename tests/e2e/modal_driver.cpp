@@ -7,7 +7,7 @@ ModalDriver::ModalDriver(QString name, Step step, int deadlineMs)
     : m_name(std::move(name)), m_step(std::move(step)), m_deadlineMs(deadlineMs) {
     m_clock.start();
     m_timer.setInterval(kPollMs);
-    QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { poll(); });
     m_timer.start();
 }
 

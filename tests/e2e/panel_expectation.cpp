@@ -8,8 +8,9 @@
 
 namespace {
 
-const QStringList kFronts = {QStringLiteral("C80.BMP"),  QStringLiteral("D80.BMP"),  QStringLiteral("P80.BMP"),
-                             QStringLiteral("L80.BMP"),  QStringLiteral("AC80.BMP"), QStringLiteral("DL80.BMP"),
+const QStringList kFronts = {QStringLiteral("C80.BMP"),  QStringLiteral("D80.BMP"),
+                             QStringLiteral("P80.BMP"),  QStringLiteral("L80.BMP"),
+                             QStringLiteral("AC80.BMP"), QStringLiteral("DL80.BMP"),
                              QStringLiteral("LCD80.BMP")};
 const QString kRedLamp = QStringLiteral("ALM-RED.BMP");
 const QString kGreenLamp = QStringLiteral("ALM-GREEN.BMP");
@@ -27,7 +28,8 @@ QString closestPicture(const QPixmap& shown, const QStringList& candidates, cons
     QString best = QStringLiteral("(none)");
     qint64 bestDistance = -1;
     for (const QString& name : candidates) {
-        const QString key = QStringLiteral("%1@%2x%3").arg(name).arg(image.width()).arg(image.height());
+        const QString key =
+            QStringLiteral("%1/%2@%3x%4").arg(programDir, name).arg(image.width()).arg(image.height());
         if (!scaledFiles.contains(key)) {
             const QImage file(programDir + QStringLiteral("/picture/") + name);
             scaledFiles.insert(key, file.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
@@ -78,12 +80,18 @@ QString panelDifferences(QWidget& window, const PanelExpectation& expected, cons
         const bool shown = label->isVisibleTo(&window);
         const bool wanted = expected.label1.contains(i);
         if (shown != wanted)
-            out << QStringLiteral("Label1(%1) %2 (\"%3\")").arg(i).arg(shown ? "shown" : "hidden", label->text());
+            out << QStringLiteral("Label1(%1) %2 (\"%3\")")
+                       .arg(i)
+                       .arg(shown ? "shown" : "hidden", label->text());
         else if (wanted && label->text() != expected.label1.value(i))
-            out << QStringLiteral("Label1(%1) \"%2\", wanted \"%3\"").arg(i).arg(label->text(), expected.label1.value(i));
+            out << QStringLiteral("Label1(%1) \"%2\", wanted \"%3\"")
+                       .arg(i)
+                       .arg(label->text(), expected.label1.value(i));
         const QColor colour = label->palette().color(QPalette::WindowText);
         if (wanted && expected.textColor.isValid() && colour != expected.textColor)
-            out << QStringLiteral("Label1(%1) colour %2, wanted %3").arg(i).arg(colour.name(), expected.textColor.name());
+            out << QStringLiteral("Label1(%1) colour %2, wanted %3")
+                       .arg(i)
+                       .arg(colour.name(), expected.textColor.name());
     }
     for (int i = 0; i < 8; ++i) {
         QLabel* lamp = control(window, "Image2", i);

@@ -12,11 +12,11 @@
 class QWidget;
 
 struct PanelExpectation {
-    QStringList label3;         // the port, rate and model lines
-    QMap<int, QString> label1;  // every shown Label1(i) with its caption; the others hidden
-    QSet<int> lamps;            // every shown Image2(i); the others hidden
-    QSet<int> litLamps;         // of the shown LCD lamps (5 to 7), those lit
-    QColor textColor;           // of the shown Label1s, where the layout sets it
+    QStringList label3;        // the port, rate and model lines
+    QMap<int, QString> label1; // every shown Label1(i) with its caption; the others hidden
+    QSet<int> lamps;           // every shown Image2(i); the others hidden
+    QSet<int> litLamps;        // of the shown LCD lamps (5 to 7), those lit
+    QColor textColor;          // of the shown Label1s, where the layout sets it
 };
 Q_DECLARE_METATYPE(PanelExpectation)
 

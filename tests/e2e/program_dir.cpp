@@ -10,7 +10,8 @@ ProgramDir::ProgramDir() {
         m_error = m_dir.errorString();
         return;
     }
-    if (!serial::writeSettingsFile(serial::settingsFilePath(path()), serial::LinkSettings{}, &m_error)) return;
+    if (!serial::writeSettingsFile(serial::settingsFilePath(path()), serial::LinkSettings{}, &m_error))
+        return;
     const QDir drawn(qEnvironmentVariable("COMMTEST_BIN_DIR") + QStringLiteral("/picture"));
     const QStringList files = drawn.entryList({QStringLiteral("*.BMP")}, QDir::Files);
     if (files.isEmpty()) {
@@ -19,7 +20,8 @@ ProgramDir::ProgramDir() {
     }
     QDir(path()).mkdir(QStringLiteral("picture"));
     for (const QString& file : files)
-        if (!QFile::copy(drawn.filePath(file), picture(file))) m_error = QStringLiteral("cannot copy ") + file;
+        if (!QFile::copy(drawn.filePath(file), picture(file)))
+            m_error = QStringLiteral("cannot copy ") + file;
 }
 
 QString ProgramDir::picture(const QString& fileName) const {

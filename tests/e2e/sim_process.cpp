@@ -4,18 +4,21 @@
 
 namespace {
 // The turnaround delay: short, so a reply is complete well inside one receive tick.
-const QStringList kFixedArguments = {QStringLiteral("--pty"), QStringLiteral("--fixed"), QStringLiteral("--delay"),
-                                     QStringLiteral("5"), QStringLiteral("--verbose")};
+const QStringList kFixedArguments = {QStringLiteral("--pty"), QStringLiteral("--fixed"),
+                                     QStringLiteral("--delay"), QStringLiteral("5"),
+                                     QStringLiteral("--verbose")};
 constexpr int kStartMs = 5000;
 constexpr int kStopMs = 3000;
 } // namespace
 
 SimProcess::SimProcess() {
-    QObject::connect(&m_process, &QProcess::readyReadStandardError,
+    QObject::connect(&m_process, &QProcess::readyReadStandardError, &m_process,
                      [this] { m_log += m_process.readAllStandardError(); });
 }
 
-SimProcess::~SimProcess() { stop(); }
+SimProcess::~SimProcess() {
+    stop();
+}
 
 bool SimProcess::start(const QStringList& extraArguments) {
     m_process.setProgram(qEnvironmentVariable("COMMTEST_BIN_DIR") + QStringLiteral("/commtest-sim"));
@@ -51,7 +54,9 @@ bool SimProcess::stop() {
     return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
 }
 
-QString SimProcess::log() const { return QString::fromLocal8Bit(m_log); }
+QString SimProcess::log() const {
+    return QString::fromLocal8Bit(m_log);
+}
 
 int SimProcess::logLines(const QString& direction) const {
     // Each line is "HH:mm:ss.zzz <direction> <bytes>".

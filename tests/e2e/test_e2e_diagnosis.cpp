@@ -10,21 +10,21 @@
 
 namespace {
 // One instrument per family, at the list rows (and addresses) 1 to 5.
-const QStringList kBus = {"--instrument", "1:02", "--instrument", "2:0E", "--instrument", "3:1E",
-                          "--instrument", "4:8E", "--instrument", "5:8A"};
-const QList<FamilyPanel> kFamilies = {singleDisplayMeter(), ledPidController(), threePhaseMeter(), lcdRecorder(),
-                                      lcdPidController()};
+const QStringList kBus = {"--instrument", "1:02",         "--instrument", "2:0E",         "--instrument",
+                          "3:1E",         "--instrument", "4:8E",         "--instrument", "5:8A"};
+const QList<FamilyPanel> kFamilies = {singleDisplayMeter(), ledPidController(), threePhaseMeter(),
+                                      lcdRecorder(), lcdPidController()};
 } // namespace
 
 class TestE2eDiagnosis : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase();
     void cleanupTestCase();
     void showsWhatTheRepliesMean_data();
     void showsWhatTheRepliesMean();
 
-private:
+  private:
     std::unique_ptr<Bench> m_bench;
 };
 
@@ -36,9 +36,11 @@ void TestE2eDiagnosis::initTestCase() {
     const Bench::ScanRun scan = m_bench->startUpScan(1, int(kFamilies.size()));
     QVERIFY(scan.searchingShown && !scan.searchingForced);
     QStringList listed;
-    for (const QStringList& row : m_bench->listedRows()) listed << row.value(2);
+    for (const QStringList& row : m_bench->listedRows())
+        listed << row.value(2);
     QStringList wanted;
-    for (const FamilyPanel& family : kFamilies) wanted << family.model;
+    for (const FamilyPanel& family : kFamilies)
+        wanted << family.model;
     QCOMPARE(listed, wanted);
 }
 
@@ -65,14 +67,16 @@ void TestE2eDiagnosis::showsWhatTheRepliesMean() {
     const int repliesBefore = m_bench->sim().logLines(QStringLiteral("->"));
 
     const Bench::DiagnosisRun run = m_bench->diagnose(row, family);
+    qInfo("first values %lld ms after opening", run.firstPageMs);
 
     QVERIFY(run.shown);
     QVERIFY2(!run.forced, qPrintable(run.unseenText()));
     QCOMPARE(run.pagesSeen, QVector<bool>(family.pages.size(), true));
     QVERIFY2(run.stray.isEmpty(), qPrintable(run.stray));
     // Nothing left over from earlier is shown: the first values come with the first request, one
-    // send interval after opening.
-    QVERIFY2(run.firstPageMs >= DynamicWindow::kSendIntervalMs - 200, qPrintable(QString::number(run.firstPageMs)));
+    // send interval after opening (a coarse timer may fire 5 % early).
+    QVERIFY2(run.firstPageMs >= DynamicWindow::kSendIntervalMs - 200,
+             qPrintable(QString::number(run.firstPageMs)));
     QCOMPARE(run.front, family.front);
     QVERIFY(run.portBusyWhileShown);
     QCOMPARE(run.exitCaption, QStringLiteral("退出"));
