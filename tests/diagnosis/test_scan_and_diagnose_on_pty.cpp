@@ -7,8 +7,8 @@
 #include "search/diagnosis_gate.h"
 #include "search/instrument_list.h"
 #include "search/search_dialog.h"
-#include "../search/recording_sink.h"
-#include "../search/replies.h"
+#include "recording_sink.h"
+#include "reply_frame.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>

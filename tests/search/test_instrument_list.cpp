@@ -1,4 +1,5 @@
-// The instrument list: rows as the grid counts them, and the model the grid shows.
+// The instrument list: rows as the grid counts them, and the model the grid shows. Emptying it is
+// tested with the commands that do it, in the main window and the list window.
 #include "search/instrument_list.h"
 
 #include <QSignalSpy>
@@ -11,8 +12,6 @@ private slots:
     void modelShowsDataRowsOnly();
     void outsideTheGrid_data();
     void outsideTheGrid();
-    void reset_data();
-    void reset();
     void currentRowStaysOnDataRows_data();
     void currentRowStaysOnDataRows();
 };
@@ -21,7 +20,6 @@ void TestInstrumentList::freshListHasHeaderAndOneEmptyRow() {
     InstrumentList list;
     QCOMPARE(list.rows(), 2);
     QCOMPARE(list.currentRow(), 1);
-    QCOMPARE(list.text(0, 3), QStringLiteral("备  注"));
     for (int c = 0; c < 4; ++c) QCOMPARE(list.text(1, c), QString());
 }
 
@@ -58,29 +56,6 @@ void TestInstrumentList::outsideTheGrid() {
     QCOMPARE(list.text(row, col), QString());
     QCOMPARE(list.rows(), 2);
     for (int c = 0; c < 4; ++c) QCOMPARE(list.text(1, c), QString());
-}
-
-void TestInstrumentList::reset_data() {
-    QTest::addColumn<int>("dataRows");
-    QTest::newRow("one row") << 1;
-    QTest::newRow("many rows") << 12;
-}
-
-void TestInstrumentList::reset() {
-    QFETCH(int, dataRows);
-    InstrumentList list;
-    for (int r = 1; r < dataRows; ++r) list.addRow();
-    for (int r = 1; r <= dataRows; ++r)
-        for (int c = 0; c < 4; ++c) list.setText(r, c, QStringLiteral("cell %1.%2").arg(r).arg(c));
-    list.setCurrentRow(dataRows);
-    for (int round = 0; round < 2; ++round) { // twice in a row changes nothing more
-        list.reset();
-        QCOMPARE(list.rows(), 2);
-        QCOMPARE(list.rowCount(), 1);
-        QCOMPARE(list.currentRow(), 1);
-        for (int c = 0; c < 4; ++c) QCOMPARE(list.text(1, c), QString());
-        QCOMPARE(list.text(0, 1), QStringLiteral("地 址"));
-    }
 }
 
 void TestInstrumentList::currentRowStaysOnDataRows_data() {

@@ -1,7 +1,7 @@
 // The search window: its labels, and every way it ends closes the port and keeps the rows.
 #include "fake_link.h"
 #include "recording_sink.h"
-#include "replies.h"
+#include "reply_frame.h"
 #include "search/instrument_list.h"
 #include "search/scan.h"
 #include "search/searching_window.h"
@@ -43,61 +43,27 @@ struct Rig {
 class TestSearchingWindow : public QObject {
     Q_OBJECT
 private slots:
-    void labels_data();
     void labels();
-    void timersRunOnceShown();
     void endings_data();
     void endings();
-    void closesAfterTheLastAddress();
     void unplugMidScan();
 };
 
-void TestSearchingWindow::labels_data() {
-    QTest::addColumn<int>("port");
-    QTest::addColumn<QString>("settings");
-    QTest::addColumn<QString>("portLabel");
-    QTest::addColumn<QString>("rateLabel");
-    QTest::newRow("COM1 at 9600") << 1 << "9600,n,8,1" << "COM1" << "9600";
-    QTest::newRow("leading blank in the settings") << 3 << " 4800,n,8,1" << "COM3" << "4800";
-    QTest::newRow("19200") << 12 << "19200,n,8,1" << "COM12" << "19200";
-}
-
 void TestSearchingWindow::labels() {
-    QFETCH(int, port);
-    QFETCH(QString, settings);
-    QFETCH(QString, portLabel);
-    QFETCH(QString, rateLabel);
     FakeLink link;
-    link.setPortNumber(qint16(port));
-    link.setSettings(settings);
+    link.setPortNumber(3);
+    link.setSettings(QStringLiteral(" 4800,n,8,1"));
     protocol::LineTexts line;
     InstrumentList list;
     RecordingSink messages;
     Scan scan(link, line, list, 7, 9);
     SearchingWindow window(scan, link, messages, nullptr);
-    QCOMPARE(window.label3(0)->text(), portLabel);
-    QCOMPARE(window.label3(1)->text(), rateLabel);
-    QCOMPARE(window.label4()->text(), QStringLiteral("7"));
-    QCOMPARE(window.command1()->text(), QStringLiteral("停止"));
     QCOMPARE(window.windowTitle(), QString());
-    const QStringList captions{QStringLiteral("通讯口："), QStringLiteral("波特率："), QStringLiteral("已经搜索地址：")};
-    QStringList shown;
-    for (const QLabel* l : window.findChildren<QLabel*>())
-        if (captions.contains(l->text())) shown << l->text();
-    QCOMPARE(shown.size(), 3);
-
+    QStringList shown{window.label3(0)->text(), window.label3(1)->text(), window.label4()->text()};
     scan.sendTick();
     scan.sendTick();
-    QCOMPARE(window.label4()->text(), QStringLiteral("8"));
-}
-
-void TestSearchingWindow::timersRunOnceShown() {
-    Rig rig;
-    QVERIFY(rig.window.timer1().isActive());
-    QVERIFY(rig.window.timer2().isActive());
-    QCOMPARE(rig.window.timer1().interval(), 1360);
-    QCOMPARE(rig.window.timer2().interval(), 80);
-    QVERIFY(rig.link.written.isEmpty()); // the first request waits one send interval
+    shown << window.label4()->text();
+    QCOMPARE(shown, (QStringList{"COM3", "4800", "7", "8"}));
 }
 
 void TestSearchingWindow::endings_data() {
@@ -115,6 +81,7 @@ void TestSearchingWindow::endings() {
     rig.slot();
     rig.slot(reply("04", "1E"));
     rig.scan.sendTick(); // the fifth request is out
+    QVERIFY(rig.window.timer1().isActive() && rig.window.timer2().isActive());
     if (how == "stop") QTest::mouseClick(rig.window.command1(), Qt::LeftButton);
     else if (how == "close") rig.window.close();
     else QTest::keyClick(&rig.window, Qt::Key_Escape);
@@ -126,25 +93,6 @@ void TestSearchingWindow::endings() {
     QCOMPARE(rig.list.addressCell(1), QStringLiteral("0002（0x02H）"));
     QCOMPARE(rig.list.addressCell(2), QStringLiteral("0004（0x04H）"));
     QVERIFY(rig.messages.shown.isEmpty());
-}
-
-void TestSearchingWindow::closesAfterTheLastAddress() {
-    FakeLink link;
-    protocol::LineTexts line;
-    InstrumentList list;
-    RecordingSink messages;
-    Scan scan(link, line, list, 32767, 32767);
-    SearchingWindow window(scan, link, messages, nullptr);
-    link.open();
-    window.show();
-    scan.sendTick();
-    QVERIFY(window.isVisible());
-    scan.sendTick();
-    QVERIFY(!window.isVisible());
-    QVERIFY(!link.isOpen());
-    QVERIFY(!window.timer1().isActive());
-    QCOMPARE(link.written, QList<QByteArray>{protocol::readRequest("7FFF")});
-    QVERIFY(messages.shown.isEmpty());
 }
 
 void TestSearchingWindow::unplugMidScan() {
