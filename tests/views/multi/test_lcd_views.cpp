@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(views::ViewRoutine)
+
 using panel::PanelModel;
 
 namespace {
@@ -23,14 +25,6 @@ PanelModel usedPanel() {
     return panel;
 }
 
-// The captions of `labels` joined by "|".
-QString lines(const PanelModel& panel, std::initializer_list<int> labels) {
-    QStringList out;
-    for (int i : labels)
-        out << panel.label1[i].caption;
-    return out.join(QLatin1Char('|'));
-}
-
 // Image2(5) to Image2(7): 'L' for the lit picture, 'U' for the unlit one, '?' for anything else.
 QString lcdLamps(const PanelModel& panel) {
     QString out;
@@ -44,134 +38,83 @@ QString lcdLamps(const PanelModel& panel) {
 class LcdViewsTest : public QObject {
     Q_OBJECT
   private slots:
-    void recorder_data();
-    void recorder();
-    void pid_data();
-    void pid();
-    void totalizer_data();
-    void totalizer();
-    void scanner_data();
-    void scanner();
+    void oneReply_data();
+    void oneReply();
 };
 
-void LcdViewsTest::recorder_data() {
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<QString>("shows"); // Label1(0), (1), (4), the untouched (2) and (5), lamps
-    const auto line = [](const char* statuses) {
-        return replyLine("8E", floatFields({23.46f, -12.5f, 0.0f}) + statuses);
-    };
-    // clang-format off
-    QTest::newRow("one decimal, negative after prefix, 01 02 00")
-        << line("010200") << "1路    23.5|2路    -12.5|3路    0.0|old|old|LLU";
-    QTest::newRow("statuses 03 1A FF unlit")
-        << line("031AFF") << "1路    23.5|2路    -12.5|3路    0.0|old|old|UUU";
-    QTest::newRow("short reply reads 0") << cutReplyLine("8E") << "1路    0.0|2路    0.0|3路    0.0|old|old|UUU";
-    // clang-format on
-}
-
-void LcdViewsTest::recorder() {
-    QFETCH(QByteArray, reply);
-    PanelModel panel = usedPanel();
-    qint16 tn = 3;
-    views::ShowLCDR(reply, panel, tn);
-    QTEST(lines(panel, {0, 1, 4, 2, 5}) + QLatin1Char('|') + lcdLamps(panel), "shows");
-    QCOMPARE(tn, qint16(3));
-}
-
-void LcdViewsTest::pid_data() {
-    QTest::addColumn<int>("tnBefore");
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<QString>("shows"); // both lines, the second line's colour, lamps
-    const auto line = [](const char* flags, const char* statuses = "000000") {
-        return replyLine("8A", flags + floatFields({21.25f, -3.5f, 150.0f, 45.5f}) + statuses);
-    };
-    // clang-format off
-    QTest::newRow("inputs page turns the output line black")
-        << 0 << line("010000", "000201") << "1路    21.3|2路    -3.5|000000|ULL";
-    QTest::newRow("set value with number and /R, mode 2 automatic")
-        << 19 << line("020200", "0401FF") << "设定   150.0/03/R|自动输出   45.5%|000000|ULU";
-    QTest::newRow("manual output is red")
-        << 19 << line("010200") << "设定   150.0/03/R|手动输出   45.5%|ff0000|UUU";
-    QTest::newRow("number 99 shows 100, suffix FF /E")
-        << 19 << line("0163FF") << "设定   150.0/100/E|手动输出   45.5%|ff0000|UUU";
-    QTest::newRow("short reply on the second page")
-        << 19 << cutReplyLine("8A") << "设定   0.0/01/R|自动输出   0.0%|000000|UUU";
-    // clang-format on
-}
-
-void LcdViewsTest::pid() {
-    QFETCH(int, tnBefore);
-    QFETCH(QByteArray, reply);
-    PanelModel panel = usedPanel();
-    qint16 tn = static_cast<qint16>(tnBefore);
-    views::ShowLCDPID(reply, panel, tn);
-    const QString color = QStringLiteral("%1").arg(panel.label1[1].color, 6, 16, QLatin1Char('0'));
-    QTEST(lines(panel, {0, 1}) + QLatin1Char('|') + color + QLatin1Char('|') + lcdLamps(panel), "shows");
-}
-
-void LcdViewsTest::totalizer_data() {
+// One reply on a used panel: the captions of the listed lines, then the lamps, then the colour of
+// Label1(1).
+void LcdViewsTest::oneReply_data() {
     QTest::addColumn<views::ViewRoutine>("view");
     QTest::addColumn<int>("tnBefore");
     QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<QString>("shows"); // Label1(0), (1), (4), (5)
-    const views::ViewRoutine ll = views::ShowLCDLL, ll3 = views::ShowLCD3LL;
+    QTest::addColumn<QList<int>>("lines");
+    QTest::addColumn<QString>("shows");
+    const views::ViewRoutine rec = views::ShowLCDR, pid = views::ShowLCDPID, ll = views::ShowLCDLL,
+                             ll3 = views::ShowLCD3LL, duo = views::ShowLCDDuo;
+    const auto recorder = [](const char* statuses) {
+        return replyLine("8E", floatFields({23.46f, -12.5f, 0.0f}) + statuses);
+    };
+    const auto pidLine = [](const char* flags, const char* statuses = "000000") {
+        return replyLine("8A", flags + floatFields({21.25f, -3.5f, 150.0f, 45.5f}) + statuses);
+    };
     // f0..f8: channels, flow and heat per second, flow total high/low, heat total high/low.
     const QByteArray single = floatFields({1.25f, -12.5f, 7, 1.5f, -0.25f, 5, 6.7f, 12, -0.5f});
     // f0..f11: channels, three flows per second, three totals as high/low pairs.
     const QByteArray triple = floatFields({1, 2, 3, 0.5f, 1, -2, 5, 6.7f, 0, 0.04f, -1, 0.5f});
+    const QList<int> recorderLines{0, 1, 4, 2, 5}, pidLines{0, 1}, totalLines{0, 1, 4, 5};
     // clang-format off
-    QTest::newRow("LL channels, power failure 0A and 59.6 s")
-        << ll << 0 << replyLine("81", single + "0A" + floatFields({59.6f}))
-        << "1路    1.3|2路    -12.5|3路    7.0|掉电   10—60s";
-    QTest::newRow("LL per hour and totals high*100+low")
-        << ll << 9 << replyLine("84", single) << "瞬时    5400.0|瞬热    -900.0|累积流量   506.7|累积热量   1199.5";
-    QTest::newRow("LL short reply")
-        << ll << 0 << cutReplyLine("81") << "1路    0.0|2路    0.0|3路    0.0|掉电   0—0s";
-    QTest::newRow("3LL channels, power failure at 106")
-        << ll3 << 0 << replyLine("82", triple + "FF" + floatFields({-3.4f}))
-        << "1路    1.0|2路    2.0|3路    3.0|掉电   255—-3s";
-    QTest::newRow("3LL per hour, fourth line empty")
-        << ll3 << 4 << replyLine("82", triple) << "瞬时流量1   1800.0|瞬时流量2   3600.0|瞬时流量3   -7200.0|";
-    QTest::newRow("3LL totals, fourth line empty")
-        << ll3 << 9 << replyLine("82", triple) << "累积流量1   506.7|累积流量2   0.0|累积流量3   -99.5|";
+    QTest::newRow("recorder: one decimal, negative after prefix, 01 02 00") << rec << 3 << recorder("010200")
+        << recorderLines << "1路    23.5|2路    -12.5|3路    0.0|old|old|LLU|red";
+    QTest::newRow("recorder: statuses 03 1A FF unlit") << rec << 3 << recorder("031AFF")
+        << recorderLines << "1路    23.5|2路    -12.5|3路    0.0|old|old|UUU|red";
+    QTest::newRow("recorder: short reply reads 0") << rec << 3 << shortReply("8E")
+        << recorderLines << "1路    0.0|2路    0.0|3路    0.0|old|old|UUU|red";
+    QTest::newRow("PID: inputs page turns the output line black") << pid << 0 << pidLine("010000", "000201")
+        << pidLines << "1路    21.3|2路    -3.5|ULL|black";
+    QTest::newRow("PID: set value with number and /R, mode 2 automatic") << pid << 19 << pidLine("020200", "0401FF")
+        << pidLines << "设定   150.0/03/R|自动输出   45.5%|ULU|black";
+    QTest::newRow("PID: manual output is red") << pid << 19 << pidLine("010200")
+        << pidLines << "设定   150.0/03/R|手动输出   45.5%|UUU|red";
+    QTest::newRow("PID: number 99 shows 100, suffix FF /E") << pid << 19 << pidLine("0163FF")
+        << pidLines << "设定   150.0/100/E|手动输出   45.5%|UUU|red";
+    QTest::newRow("PID: short reply on the second page") << pid << 19 << shortReply("8A")
+        << pidLines << "设定   0.0/01/R|自动输出   0.0%|UUU|black";
+    QTest::newRow("LL: channels, power failure 0A and 59.6 s") << ll << 0 << replyLine("81", single + "0A" + floatFields({59.6f}))
+        << totalLines << "1路    1.3|2路    -12.5|3路    7.0|掉电   10—60s|LLL|red";
+    QTest::newRow("LL: per hour and totals high*100+low") << ll << 9 << replyLine("84", single)
+        << totalLines << "瞬时    5400.0|瞬热    -900.0|累积流量   506.7|累积热量   1199.5|LLL|red";
+    QTest::newRow("LL: short reply") << ll << 0 << shortReply("81")
+        << totalLines << "1路    0.0|2路    0.0|3路    0.0|掉电   0—0s|LLL|red";
+    QTest::newRow("3LL: channels, power failure at 106") << ll3 << 0 << replyLine("82", triple + "FF" + floatFields({-3.4f}))
+        << totalLines << "1路    1.0|2路    2.0|3路    3.0|掉电   255—-3s|LLL|red";
+    QTest::newRow("3LL: per hour, fourth line empty") << ll3 << 4 << replyLine("82", triple)
+        << totalLines << "瞬时流量1   1800.0|瞬时流量2   3600.0|瞬时流量3   -7200.0||LLL|red";
+    QTest::newRow("3LL: totals, fourth line empty") << ll3 << 9 << replyLine("82", triple)
+        << totalLines << "累积流量1   506.7|累积流量2   0.0|累积流量3   -99.5||LLL|red";
+    QTest::newRow("scanner: worked example, second line") << duo << 0 << replyLine("96", floatFields({0, 0, 12.6f, -7.2f}))
+        << QList<int>{1, 8} << "CH03  0013  CH04  -007|old|LLL|red";
+    QTest::newRow("scanner: zero and five digits") << duo << 0 << replyLine("96", floatFields({0, 12345}))
+        << QList<int>{0} << "CH01  0000  CH02  12345|LLL|red";
+    QTest::newRow("scanner: negative near zero") << duo << 0 << replyLine("96", floatFields({-0.3f, -1000}))
+        << QList<int>{0} << "CH01  000  CH02  -1000|LLL|red";
+    QTest::newRow("scanner: short reply, last line") << duo << 0 << shortReply("96")
+        << QList<int>{7} << "CH15  0000  CH16  0000|LLL|red";
     // clang-format on
 }
 
-void LcdViewsTest::totalizer() {
+void LcdViewsTest::oneReply() {
     QFETCH(views::ViewRoutine, view);
     QFETCH(int, tnBefore);
     QFETCH(QByteArray, reply);
+    QFETCH(QList<int>, lines);
     PanelModel panel = usedPanel();
     qint16 tn = static_cast<qint16>(tnBefore);
     view(reply, panel, tn);
-    QTEST(lines(panel, {0, 1, 4, 5}), "shows");
-}
-
-void LcdViewsTest::scanner_data() {
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("shows");
-    const auto line = [](std::initializer_list<float> values) {
-        return replyLine("96", floatFields(values));
-    };
-    // clang-format off
-    QTest::newRow("worked example, second line") << line({0, 0, 12.6f, -7.2f}) << 1
-                                                 << "CH03  0013  CH04  -007";
-    QTest::newRow("zero and five digits") << line({0, 12345}) << 0 << "CH01  0000  CH02  12345";
-    QTest::newRow("whole numbers round") << line({99.7f, 12.3f}) << 0 << "CH01  0100  CH02  0012";
-    QTest::newRow("negative near zero") << line({-0.3f, -1000}) << 0 << "CH01  000  CH02  -1000";
-    QTest::newRow("short reply, last line") << cutReplyLine("96") << 7 << "CH15  0000  CH16  0000";
-    // clang-format on
-}
-
-void LcdViewsTest::scanner() {
-    QFETCH(QByteArray, reply);
-    QFETCH(int, line);
-    PanelModel panel = usedPanel();
-    qint16 tn = 0;
-    views::ShowLCDDuo(reply, panel, tn);
-    QTEST(panel.label1[line].caption, "shows");
-    QCOMPARE(panel.label1[8].caption, QStringLiteral("old"));
+    QStringList shown;
+    for (int i : lines) shown << panel.label1[i].caption;
+    shown << lcdLamps(panel) << (panel.label1[1].color == panel::kRed ? "red" : "black");
+    QTEST(shown.join('|'), "shows");
 }
 
 QTEST_GUILESS_MAIN(LcdViewsTest)
