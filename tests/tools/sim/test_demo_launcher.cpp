@@ -44,7 +44,6 @@ void TestDemoLauncher::runsProgramAgainstSimulator_data() {
     QTest::addColumn<QByteArray>("settings"); // data/Communicate.txt, empty: none
     QTest::addColumn<QList<int>>("ports");    // ports that must lead to the simulator
     QTest::newRow("no settings file") << QByteArray() << QList<int>{1, 2, 3, 4};
-    QTest::newRow("settings on port 3") << QByteArray("\"COM3\",\" 9600\"\r\n") << QList<int>{1, 2, 3, 4};
     QTest::newRow("settings on port 7") << QByteArray("\"COM7\",\"19200\"\r\n") << QList<int>{1, 2, 3, 4, 7};
 }
 

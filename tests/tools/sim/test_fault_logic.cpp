@@ -30,7 +30,6 @@ private slots:
     void junkNeverLooksLikeAFrame();
     void plan_data();
     void plan();
-    void programStillFindsTheReply_data();
     void programStillFindsTheReply();
 };
 
@@ -112,19 +111,18 @@ void TestFaultLogic::plan_data() {
     QTest::addColumn<bool>("replied");
 
     const QByteArray reply = goodReply();
-    sim::Faults none;
-    sim::Faults echo;
-    echo.echo = true;
-    sim::Faults noise;
-    noise.noise = true;
-    sim::Faults corrupt;
-    corrupt.corruptPercent = 100;
-    sim::Faults drop;
-    drop.dropPercent = 100;
-    sim::Faults silent;
-    silent.silent = {5};
-    sim::Faults silentOther;
-    silentOther.silent = {6};
+    const auto with = [](auto set) {
+        sim::Faults f;
+        set(f);
+        return f;
+    };
+    const sim::Faults none;
+    const sim::Faults echo = with([](sim::Faults& f) { f.echo = true; });
+    const sim::Faults noise = with([](sim::Faults& f) { f.noise = true; });
+    const sim::Faults corrupt = with([](sim::Faults& f) { f.corruptPercent = 100; });
+    const sim::Faults drop = with([](sim::Faults& f) { f.dropPercent = 100; });
+    const sim::Faults silent = with([](sim::Faults& f) { f.silent = {5}; });
+    const sim::Faults silentOther = with([](sim::Faults& f) { f.silent = {6}; });
 
     QTest::newRow("clean line") << none << reply << false << QByteArray() << 1 << true;
     QTest::newRow("not our address") << none << QByteArray() << false << QByteArray() << 0 << false;
@@ -169,31 +167,17 @@ void TestFaultLogic::plan() {
     }
 }
 
-void TestFaultLogic::programStillFindsTheReply_data() {
-    QTest::addColumn<bool>("echo");
-    QTest::addColumn<bool>("noise");
-    QTest::addColumn<bool>("garbage");
-    QTest::newRow("echo") << true << false << false;
-    QTest::newRow("noise") << false << true << false;
-    QTest::newRow("garbage before the reply") << false << false << true;
-    QTest::newRow("echo, garbage and noise") << true << true << true;
-}
-
 void TestFaultLogic::programStillFindsTheReply() {
-    // What the program's receive buffer holds after one request, cut as the program cuts it.
-    QFETCH(bool, echo);
-    QFETCH(bool, noise);
-    QFETCH(bool, garbage);
+    // What the program's receive buffer holds after one request on a line with every disturbance,
+    // cut as the program cuts it.
     sim::Faults faults;
-    faults.echo = echo;
-    faults.noise = noise;
+    faults.echo = true;
+    faults.noise = true;
     for (quint32 seed = 0; seed < 200; ++seed) {
         QRandomGenerator random(seed);
         const sim::Answer a = sim::planAnswer(kRequest, 5, goodReply(), false, faults, random);
-        const QByteArray buffer = a.echo + (garbage ? sim::garbageBurst(random) : QByteArray()) + a.reply;
-        const auto line = protocol::cutReplyLine(buffer, kRequest);
-        QVERIFY(line.has_value());
-        QCOMPARE(*line, goodReply());
+        const QByteArray buffer = a.echo + sim::garbageBurst(random) + a.reply;
+        QCOMPARE(protocol::cutReplyLine(buffer, kRequest).value_or(QByteArray()), goodReply());
     }
 }
 

@@ -1,5 +1,6 @@
 // What the simulator takes in: request lines from the wire, its command line, and the arithmetic
 // of line time.
+#include "protocol/catalogue.h"
 #include "protocol/frame.h"
 #include "tools/sim/pacing.h"
 #include "tools/sim/request_reader.h"
@@ -29,22 +30,18 @@ void TestSimInput::requestedAddress_data() {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<int>("address"); // -1: not a request
     QTest::newRow("address 1") << protocol::readRequest("01") << 1;
-    QTest::newRow("address 31") << QByteArray("@1FRD61\r") << 31;
     QTest::newRow("address 255") << protocol::readRequest("FF") << 255;
-    QTest::newRow("address 0") << protocol::readRequest("00") << 0;
     QTest::newRow("lower-case digits with their own check") << protocol::readRequest("1f") << 31;
     QTest::newRow("noise before the @") << QByteArray("\xff\x01") + protocol::readRequest("05") << 5;
     QTest::newRow("earlier junk frame on the line") << QByteArray("@zz") + protocol::readRequest("07") << 7;
     QTest::newRow("wrong check") << QByteArray("@01RD18\r") << -1;
     QTest::newRow("lower-case check") << QByteArray("@C8RD6d\r") << -1;
-    QTest::newRow("upper-case check of the same") << QByteArray("@C8RD6D\r") << 200;
     QTest::newRow("three-digit address") << protocol::readRequest("100") << -1;
     QTest::newRow("other command") << QByteArray("@01WR") + protocol::MakeCheck("01WR") + '\r' << -1;
     QTest::newRow("non-hex address") << QByteArray("@0GRD") + protocol::MakeCheck("0GRD") + '\r' << -1;
     QTest::newRow("no CR") << protocol::readRequest("01").chopped(1) << -1;
     QTest::newRow("bytes after the CR") << protocol::readRequest("01") + "x" << -1;
     QTest::newRow("a reply frame") << QByteArray("@AB03\r") << -1;
-    QTest::newRow("empty") << QByteArray() << -1;
 }
 
 void TestSimInput::requestedAddress() {
@@ -58,7 +55,6 @@ void TestSimInput::linesAcrossChunks_data() {
     QTest::addColumn<QList<QByteArray>>("lines");
     const QByteArray a = protocol::readRequest("01");
     const QByteArray b = protocol::readRequest("02");
-    QTest::newRow("one whole request") << QList<QByteArray>{a} << QList<QByteArray>{a};
     QTest::newRow("byte by byte") << [&] {
         QList<QByteArray> out;
         for (const char c : a)
@@ -96,12 +92,10 @@ void TestSimInput::parseInstrument_data() {
     QTest::newRow("meter at 5") << "5:02" << 5 << 0x02;
     QTest::newRow("lower-case code") << "200:8a" << 200 << 0x8A;
     QTest::newRow("unlisted code") << "7:0C" << 7 << 0x0C;
-    QTest::newRow("address 0") << "0:96" << 0 << 0x96;
     QTest::newRow("address 256") << "256:02" << -1 << 0;
     QTest::newRow("negative address") << "-1:02" << -1 << 0;
     QTest::newRow("hex address") << "1F:02" << -1 << 0;
     QTest::newRow("one-digit code") << "5:2" << -1 << 0;
-    QTest::newRow("three-digit code") << "5:002" << -1 << 0;
     QTest::newRow("non-hex code") << "5:G2" << -1 << 0;
     QTest::newRow("no colon") << "502" << -1 << 0;
     QTest::newRow("two colons") << "5:02:1" << -1 << 0;
@@ -120,39 +114,19 @@ void TestSimInput::options_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<bool>("valid");
     QTest::newRow("defaults") << QStringList{} << true;
-    QTest::newRow("everything") << QStringList{"--pty",
-                                               "--fixed",
-                                               "--delay",
-                                               "5",
-                                               "--instrument",
-                                               "5:02",
-                                               "--instrument",
-                                               "6:96",
-                                               "--echo",
-                                               "--noise",
-                                               "--garbage",
-                                               "--corrupt",
-                                               "10",
-                                               "--drop",
-                                               "20",
-                                               "--silent",
-                                               "5",
-                                               "--seed",
-                                               "77",
-                                               "--baud",
-                                               "19200",
-                                               "--verbose"}
-                                << true;
+    QTest::newRow("everything")
+        << QStringList{"--pty", "--fixed", "--delay", "5", "--instrument", "5:02", "--instrument", "6:96", "--echo",
+                       "--noise", "--garbage", "--corrupt", "10", "--drop", "20", "--silent", "5", "--seed", "77",
+                       "--baud", "19200", "--verbose"}
+        << true;
     QTest::newRow("serial port") << QStringList{"--port", "/dev/ttyUSB0", "--baud", "600"} << true;
     QTest::newRow("pty and port") << QStringList{"--pty", "--port", "/dev/ttyS0"} << false;
     QTest::newRow("empty port") << QStringList{"--port", ""} << false;
     QTest::newRow("baud between rates") << QStringList{"--baud", "9000"} << false;
-    QTest::newRow("baud above 19200") << QStringList{"--baud", "38400"} << false;
     QTest::newRow("same address twice")
         << QStringList{"--instrument", "5:02", "--instrument", "5:04"} << false;
     QTest::newRow("bad instrument") << QStringList{"--instrument", "5"} << false;
     QTest::newRow("corrupt over 100") << QStringList{"--corrupt", "101"} << false;
-    QTest::newRow("negative drop") << QStringList{"--drop", "-1"} << false;
     QTest::newRow("silent address too big") << QStringList{"--silent", "300"} << false;
     QTest::newRow("seed not a number") << QStringList{"--seed", "x"} << false;
     QTest::newRow("unknown option") << QStringList{"--loud"} << false;
@@ -188,11 +162,11 @@ void TestSimInput::defaultsCoverTheCatalogue() {
     QCOMPARE(o.baud, 9600);
     QCOMPARE(o.delayMs, 20);
     QVERIFY(!o.fixed && !o.seed);
-    const QList<int> codes = {0x02, 0x04, 0x06, 0x08, 0x0A, 0x0E, 0x10, 0x12, 0x14,
-                              0x16, 0x1E, 0x1F, 0x81, 0x82, 0x84, 0x8A, 0x8E, 0x96};
-    QCOMPARE(o.instruments.size(), codes.size());
-    for (int i = 0; i < codes.size(); ++i)
-        QCOMPARE(o.instruments[i], (sim::Instrument{i + 1, codes[i]}));
+    // One instrument of every type, at addresses 1, 2, ... in catalogue order.
+    const auto& types = protocol::catalogue();
+    QCOMPARE(o.instruments.size(), qsizetype(types.size()));
+    for (int i = 0; i < o.instruments.size(); ++i)
+        QCOMPARE(o.instruments[i], (sim::Instrument{i + 1, types[i].code}));
 }
 
 void TestSimInput::helpListsFixedValues() {
@@ -210,7 +184,6 @@ void TestSimInput::pacing_data() {
     QTest::newRow("nothing before the first character ends") << 9600 << qint64(1041) << qint64(0);
     QTest::newRow("first character at 9600") << 9600 << qint64(1042) << qint64(1);
     QTest::newRow("one second at 9600") << 9600 << qint64(1000000) << qint64(960);
-    QTest::newRow("one second at 19200") << 19200 << qint64(1000000) << qint64(1920);
     QTest::newRow("one second at 600") << 600 << qint64(1000000) << qint64(60);
     QTest::newRow("before the start") << 9600 << qint64(-500) << qint64(0);
 }
