@@ -32,8 +32,9 @@ for target in "${targets[@]}"; do
   fi
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+  peak=$(sed -n 's/^stat::peak_rss_mb: *//p' "$log")
   last=$(grep -E '^#[0-9]+.*(DONE|pulse|NEW|REDUCE)' "$log" | tail -n 1)
   cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")
   corp=$(sed -n 's/.* corp: \([^ ]*\).*/\1/p' <<<"$last")
-  echo "fuzz_$target: ok, $runs runs, $speed exec/s, coverage $cov, corpus $corp"
+  echo "fuzz_$target: ok, $runs runs, $speed exec/s, coverage $cov, corpus $corp, peak $peak MB"
 done
