@@ -3,6 +3,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace serial;
 
 class TestSettingsFile : public QObject {
@@ -105,6 +109,55 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("\"COM2\",\"19200\"\r\n"));
         QCOMPARE(QDir(dir.filePath(QStringLiteral("data"))).entryList(QDir::Files), QStringList{QStringLiteral("Communicate.txt")});
+    }
+
+    // A writer that reports success for fewer bytes than it was given has not saved the file.
+    void shortSaveKeepsOldFile_data() {
+        QTest::addColumn<int>("reported");
+        QTest::newRow("half the line") << 8;
+        QTest::newRow("nothing") << 0;
+    }
+    void shortSaveKeepsOldFile() {
+        QFETCH(int, reported);
+        QTemporaryDir dir;
+        const QString path = settingsFilePath(dir.path());
+        QVERIFY(writeSettingsFile(path, {2, QStringLiteral("19200,n,8,1")}));
+        const bool saved = replaceFile(path, formatSettings({1, QStringLiteral("600,n,8,1")}),
+                                       [reported](QIODevice& file, const QByteArray& bytes) {
+                                           return file.write(bytes.left(reported));
+                                       },
+                                       nullptr);
+        QVERIFY(!saved);
+        const ReadResult r = readSettingsFile(path);
+        QVERIFY(r.settings);
+        QCOMPARE(*r.settings, (LinkSettings{2, QStringLiteral("19200,n,8,1")}));
+    }
+
+    // The program killed in the middle of a save runs no clean-up at all; the next start still
+    // reads the old settings.
+    void killedSaveKeepsOldFile() {
+        QTemporaryDir dir;
+        const QString path = settingsFilePath(dir.path());
+        QVERIFY(writeSettingsFile(path, {2, QStringLiteral("19200,n,8,1")}));
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            replaceFile(path, formatSettings({1, QStringLiteral("600,n,8,1")}),
+                        [](QIODevice& file, const QByteArray& bytes) {
+                            file.write(bytes.left(bytes.size() / 2));
+                            static_cast<QFileDevice&>(file).flush();
+                            raise(SIGKILL);
+                            return qint64(bytes.size());
+                        },
+                        nullptr);
+            _exit(0); // not reached
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        const ReadResult r = readSettingsFile(path);
+        QVERIFY2(r.settings, qPrintable(r.problem));
+        QCOMPARE(*r.settings, (LinkSettings{2, QStringLiteral("19200,n,8,1")}));
     }
 
     void saveCreatesFolder() {
