@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl1-mesa-dev libxkbcommon-dev
   fonts-wqy-zenhei   # Chinese captions render as boxes without a CJK font
   xvfb xauth         # a real window without a desktop
+  clang libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes for clang
 )
 missing=()
 for p in "${packages[@]}"; do
