@@ -75,8 +75,9 @@ void TestScanAndDiagnoseOnPty::scanFindsItAndDiagnosisShowsIt() {
     QCOMPARE(search.exec(), int(QDialog::Accepted));
     const qint64 scanMs = clock.elapsed();
     QVERIFY2(messages.shown.isEmpty(), qPrintable(messages.shown.value(0).text));
-    // Four send intervals of 1360 ms: three requests and the closing tick.
-    QVERIFY2(scanMs >= 4 * 1360 - 50 && scanMs < 4 * 1360 + 1500, qPrintable(QString::number(scanMs)));
+    // Four send intervals of 1360 ms: three requests and the closing tick. The windows' coarse timers
+    // may fire up to 5 % early.
+    QVERIFY2(scanMs >= 4 * 1292 && scanMs < 4 * 1360 + 1500, qPrintable(QString::number(scanMs)));
     QCOMPARE(instrument.requests, (QList<QByteArray>{"@00RD16\r", "@01RD17\r", "@02RD14\r"}));
     QCOMPARE(list.rows(), 2);
     QCOMPARE(list.text(1, 0), QStringLiteral("1"));
@@ -105,8 +106,8 @@ void TestScanAndDiagnoseOnPty::scanFindsItAndDiagnosisShowsIt() {
     const qint64 firstValueMs = clock.elapsed();
     QCOMPARE(shown, QStringLiteral("123.4"));
     QVERIFY(lamp);
-    // The first request leaves one send interval after loading.
-    QVERIFY2(firstValueMs >= 2000 - 50 && firstValueMs < 2000 + 1000, qPrintable(QString::number(firstValueMs)));
+    // The first request leaves one send interval after loading, again up to 5 % early.
+    QVERIFY2(firstValueMs >= 1900 && firstValueMs < 2000 + 1000, qPrintable(QString::number(firstValueMs)));
     QCOMPARE(instrument.requests.size(), 4);
     QCOMPARE(instrument.requests.last(), QByteArray("@01RD17\r"));
     QVERIFY(!link.isOpen());
