@@ -14,7 +14,8 @@ private slots:
         QTest::addColumn<QString>("view");
         QTest::addColumn<QString>("picture");
         QTest::newRow("1E meter") << 0x1E << "LED系列——三相电量表" << "ShowAC" << "picture/AC80.BMP";
-        QTest::newRow("1F module shares the view") << 0x1F << "MODEL系列——三相电量模块" << "ShowAC" << "picture/DL80.BMP";
+        QTest::newRow("1F module shares the view") << 0x1F << "MODEL系列——三相电量模块" << "ShowAC"
+            << "picture/DL80.BMP";
         QTest::newRow("96 LCD scanner") << 0x96 << "LCD系列——多路巡检仪" << "ShowLCDDuo" << "picture/LCD80.BMP";
         QTest::newRow("0C unlisted") << 0x0C << "" << "" << "";
         QTest::newRow("FF unlisted") << 0xFF << "" << "" << "";

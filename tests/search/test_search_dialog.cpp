@@ -60,8 +60,8 @@ void TestSearchDialog::everyOpeningShowsTheLinkAfresh() {
     rig.link.setPortNumber(2);
     rig.link.setSettings(QStringLiteral(" 4800,n,8,1"));
     rig.dialog.show();
-    const QStringList shown{rig.dialog.label3(0)->text(), rig.dialog.label3(1)->text(), rig.dialog.text1()->text(),
-                            rig.dialog.text2()->text()};
+    const QStringList shown{rig.dialog.label3(0)->text(), rig.dialog.label3(1)->text(),
+                            rig.dialog.text1()->text(), rig.dialog.text2()->text()};
     QCOMPARE(shown, (QStringList{"COM2", "4800", "1", "200"}));
     QCOMPARE(rig.link.openCount, 0); // showing the dialog does not open the port
 }

@@ -14,9 +14,9 @@ inline QString labelChange(const QString& name, const panel::Label& was, const p
     if (now.visible != was.visible) out += now.visible ? " shown" : " hidden";
     if (now.fontPoints != was.fontPoints) out += QStringLiteral(" %1pt").arg(now.fontPoints);
     if (now.color != was.color) out += QStringLiteral(" #%1").arg(now.color, 6, 16, QLatin1Char('0'));
-    if (now.align != was.align)
-        out += now.align == panel::Align::Left ? " left" : now.align == panel::Align::Center ? " centre" : " right";
-    if (now.left != was.left || now.top != was.top) out += QStringLiteral(" @%1,%2").arg(now.left).arg(now.top);
+    if (now.align != was.align) out += QStringList{" left", " centre", " right"}.at(int(now.align));
+    if (now.left != was.left || now.top != was.top)
+        out += QStringLiteral(" @%1,%2").arg(now.left).arg(now.top);
     if (now.caption != was.caption) out += " '" + now.caption + "'";
     return out;
 }
@@ -24,8 +24,10 @@ inline QString labelChange(const QString& name, const panel::Label& was, const p
 inline QString imageChange(const QString& name, const panel::Image& was, const panel::Image& now) {
     QString out = name;
     if (now.visible != was.visible) out += now.visible ? " shown" : " hidden";
-    if (now.left != was.left || now.top != was.top) out += QStringLiteral(" @%1,%2").arg(now.left).arg(now.top);
-    if (now.picture != was.picture) out += " " + (now.picture.isEmpty() ? QStringLiteral("(design)") : now.picture);
+    if (now.left != was.left || now.top != was.top)
+        out += QStringLiteral(" @%1,%2").arg(now.left).arg(now.top);
+    if (now.picture != was.picture)
+        out += " " + (now.picture.isEmpty() ? QStringLiteral("(design)") : now.picture);
     return out;
 }
 
@@ -35,18 +37,22 @@ inline QString changes(const panel::PanelModel& was, const panel::PanelModel& no
     QStringList out;
     if (!(now.image1 == was.image1)) out << imageChange(QStringLiteral("P"), was.image1, now.image1);
     for (int i = 0; i < 9; ++i)
-        if (!(now.label1[i] == was.label1[i])) out << labelChange(QStringLiteral("L%1").arg(i), was.label1[i], now.label1[i]);
+        if (!(now.label1[i] == was.label1[i]))
+            out << labelChange(QStringLiteral("L%1").arg(i), was.label1[i], now.label1[i]);
     for (int i = 0; i < 8; ++i)
-        if (!(now.image2[i] == was.image2[i])) out << imageChange(QStringLiteral("I%1").arg(i), was.image2[i], now.image2[i]);
+        if (!(now.image2[i] == was.image2[i]))
+            out << imageChange(QStringLiteral("I%1").arg(i), was.image2[i], now.image2[i]);
     for (int i = 0; i < 3; ++i)
-        if (!(now.label3[i] == was.label3[i])) out << labelChange(QStringLiteral("T%1").arg(i), was.label3[i], now.label3[i]);
+        if (!(now.label3[i] == was.label3[i]))
+            out << labelChange(QStringLiteral("T%1").arg(i), was.label3[i], now.label3[i]);
     return out.join(QStringLiteral("; "));
 }
 
 // The captions of the given Label1 controls, joined by "|".
 inline QString captions(const panel::PanelModel& panel, std::initializer_list<int> labels) {
     QStringList out;
-    for (int i : labels) out << panel.label1[i].caption;
+    for (int i : labels)
+        out << panel.label1[i].caption;
     return out.join(QLatin1Char('|'));
 }
 

@@ -13,7 +13,9 @@ inline QByteArray reply(const QByteArray& address, const QByteArray& type, const
 }
 
 // The reply of the instrument at address 01, as the view tests read it.
-inline QByteArray replyLine(const QByteArray& type, const QByteArray& data) { return reply("01", type, data); }
+inline QByteArray replyLine(const QByteArray& type, const QByteArray& data) {
+    return reply("01", type, data);
+}
 
 // A reply cut off after its type code: every data field lies beyond the end of the line.
 inline QByteArray shortReply(const QByteArray& type) { return "@010000" + type + protocol::kCR; }

@@ -152,8 +152,8 @@ void TestPanelWidget::showsFamily_data() {
     QTest::newRow("C80 single display") << "LED系列——四位双报警单显表" << replyLine("02", "D2040100010203") << 1
                                         << "Label1(0)" << "123.4";
     QTest::newRow("D80 PID controller")
-        << "LED系列——PID显示控制仪" << replyLine("0E", "0100D20401640001E80300" + floatFields({200}) + "01000200") << 1
-        << "Label1(1)" << "10.0";
+        << "LED系列——PID显示控制仪" << replyLine("0E", "0100D20401640001E80300" + floatFields({200}) + "01000200")
+        << 1 << "Label1(1)" << "10.0";
     QTest::newRow("P80 program controller")
         << "LED系列——32段PID控制仪" << replyLine("10", "000AD20401640001E80300" + floatFields({120}) + "0102") << 1
         << "Label1(4)" << "10";
@@ -166,8 +166,8 @@ void TestPanelWidget::showsFamily_data() {
     QTest::newRow("DL80 power module") << "MODEL系列——三相电量模块" << replyLine("1F", power) << 1 << "Label1(5)"
                                        << "有功功率P";
     QTest::newRow("LCD80 PID controller, manual output page")
-        << "LCD系列——PID控制仪" << replyLine("8A", "010200" + floatFields({150, 149.2f, 150, 45.5f}) + "000100") << 20
-        << "Label1(1)" << "手动输出   45.5%";
+        << "LCD系列——PID控制仪" << replyLine("8A", "010200" + floatFields({150, 149.2f, 150, 45.5f}) + "000100")
+        << 20 << "Label1(1)" << "手动输出   45.5%";
 }
 
 void TestPanelWidget::showsFamily() {

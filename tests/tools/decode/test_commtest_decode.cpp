@@ -10,7 +10,9 @@
 namespace {
 
 // A frame as the user types it: the tool adds the CR.
-QByteArray typed(const QByteArray& typeCode, const QByteArray& data) { return replyLine(typeCode, data).chopped(1); }
+QByteArray typed(const QByteArray& typeCode, const QByteArray& data) {
+    return replyLine(typeCode, data).chopped(1);
+}
 
 // Single display, 123.4, alarm states 00 01 02 03.
 const QByteArray kSingleDisplay = typed("02", "D2040100010203");

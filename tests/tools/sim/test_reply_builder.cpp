@@ -17,7 +17,10 @@ namespace {
 // to seven digits, bytes as their two hexadecimal digits.
 QString readBack(const QByteArray& field) {
     switch (field.size()) {
-    case 6: return protocol::formatNumber(protocol::HexToFixed(field), int(protocol::leadingHex(field.mid(4, 2))));
+    case 6: {
+        const int decimals = int(protocol::leadingHex(field.mid(4, 2)));
+        return protocol::formatNumber(protocol::HexToFixed(field), decimals);
+    }
     case 8: return QString::number(protocol::HexToFloat(field), 'g', 7);
     default: return QString::fromLatin1(field);
     }
@@ -25,13 +28,15 @@ QString readBack(const QByteArray& field) {
 
 double fieldAt(const QByteArray& frame, int pos, int width) {
     const QByteArray f = protocol::field(frame, pos, width);
-    return width == 6 ? protocol::HexToFixed(f) : width == 8 ? protocol::HexToFloat(f) : protocol::HexToByte(f);
+    if (width == 6) return protocol::HexToFixed(f);
+    return width == 8 ? protocol::HexToFloat(f) : protocol::HexToByte(f);
 }
 
 // The last data character each type's view reads.
 const QMap<int, int> kLastDataPosition = {
-    {0x02, 23}, {0x04, 23}, {0x06, 23},  {0x08, 29},  {0x0A, 37},  {0x0E, 49}, {0x10, 43}, {0x12, 61}, {0x14, 105},
-    {0x16, 23}, {0x1E, 105}, {0x1F, 105}, {0x81, 91}, {0x82, 115}, {0x84, 91}, {0x8A, 53}, {0x8E, 39}, {0x96, 137}};
+    {0x02, 23},  {0x04, 23},  {0x06, 23}, {0x08, 29},  {0x0A, 37}, {0x0E, 49}, {0x10, 43},
+    {0x12, 61},  {0x14, 105}, {0x16, 23}, {0x1E, 105}, {0x1F, 105}, {0x81, 91}, {0x82, 115},
+    {0x84, 91},  {0x8A, 53},  {0x8E, 39}, {0x96, 137}};
 
 } // namespace
 
@@ -101,7 +106,8 @@ private slots:
             const QByteArray frame = sim::buildReply(code, 9, sim::Moment::live(s), random);
             // A total is hundreds and remainder together.
             const double value = fieldAt(frame, pos, width) + (grows ? 100 * fieldAt(frame, pos - 8, 8) : 0);
-            QVERIFY2(!grows || value >= before, qPrintable(QStringLiteral("total fell to %1 at %2 s").arg(value).arg(s)));
+            QVERIFY2(!grows || value >= before,
+                     qPrintable(QStringLiteral("total fell to %1 at %2 s").arg(value).arg(s)));
             seen.insert(value);
             before = value;
         }

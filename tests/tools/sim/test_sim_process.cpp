@@ -99,8 +99,8 @@ private slots:
 // One bus with an echoing adapter: the echo comes first, an instrument answers only its own address,
 // a silent one answers once while its neighbour goes on, and the bus outlives the program's port.
 void TestSimProcess::answersItsOwnAddressBehindTheEcho() {
-    SimUnderTest sim({"--fixed", "--delay", "5", "--echo", "--silent", "5", "--instrument", "5:02", "--instrument",
-                      "6:04"});
+    SimUnderTest sim({"--fixed", "--delay", "5", "--echo", "--silent", "5", "--instrument", "5:02",
+                      "--instrument", "6:04"});
     QVERIFY2(sim.ready(), qPrintable(sim.device()));
     const QByteArray request = protocol::readRequest("05");
     QCOMPARE(sim.ask(protocol::readRequest("07"), 2, 500).bytes, protocol::readRequest("07"));
@@ -113,7 +113,8 @@ void TestSimProcess::answersItsOwnAddressBehindTheEcho() {
     QTest::qWait(200);
     QCOMPARE(sim.process().state(), QProcess::Running);
     QVERIFY(sim.reopenPort());
-    QCOMPARE(sim.ask(protocol::readRequest("06"), 2, 3000).bytes, protocol::readRequest("06") + fixedReply(0x04, 6));
+    QCOMPARE(sim.ask(protocol::readRequest("06"), 2, 3000).bytes,
+             protocol::readRequest("06") + fixedReply(0x04, 6));
 }
 
 // At a rate other than the default, so that the pace follows --baud.

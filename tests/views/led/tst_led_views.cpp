@@ -62,9 +62,12 @@ private slots:
 
         row("DX one decimal", DX, replyLine("02", "D2040100000000"), "L0=123.4; lamps 0000----");
         row("DX negative", DX, replyLine("04", "D2840100000000"), "L0=-123.4; lamps 0000----");
-        row("DX decimals 05 keep the value, lamps still switch", DX, replyLine("04", "D2040500010203"), "lamps 0110----");
-        row("DX decimals read as hex: 0A selects no pattern", DX, replyLine("04", "D2040A00000000"), "lamps 0000----");
-        row("DX two-alarm meter switches all four lamps", DX, replyLine("02", "D2040103FF0201"), "L0=123.4; lamps 0011----");
+        row("DX decimals 05 keep the value, lamps still switch", DX, replyLine("04", "D2040500010203"),
+            "lamps 0110----");
+        row("DX decimals read as hex: 0A selects no pattern", DX, replyLine("04", "D2040A00000000"),
+            "lamps 0000----");
+        row("DX two-alarm meter switches all four lamps", DX, replyLine("02", "D2040103FF0201"),
+            "L0=123.4; lamps 0011----");
         row("DX short reply reads 0", DX, shortReply("02"), "L0=0; lamps 0000----");
 
         row("PID groups, set value one decimal, full-scale output", PID,
@@ -88,12 +91,14 @@ private slots:
             replyLine("0A", "00" + fx(12.5, 1) + fx(-7, 0) + "320000" + "00010203"),
             "L0=12.5; L1=-7; L2=控制输出:50% (shown); lamps 0110----");
         row("SCQ decimals 05 keep the caption but show it", SCQ,
-            replyLine("0A", "00" + fx(0, 0) + fx(0, 0) + "320005" + "00000000"), "L0=0; L1=0; L2=0.0 (shown); lamps 0000----");
+            replyLine("0A", "00" + fx(0, 0) + fx(0, 0) + "320005" + "00000000"),
+            "L0=0; L1=0; L2=0.0 (shown); lamps 0000----");
 
         row("LL total, flow per hour, compensation", LL,
             replyLine("12", fl(-20.5) + fl(101.3f) + fl(99.94f) + fl(0.5) + fl(12) + fl(34.5) + "0200"),
             "L0=99.9; L1=1234.5; L2=补偿温度值:-20.5，补偿压力值:101.3 (shown); L3=瞬时流量值:1800.0 (shown); lamps 10------");
-        row("LL total rounded to float before showing", LL, replyLine("12", zeros(4) + fl(123456) + fl(78.9f) + "0000"),
+        row("LL total rounded to float before showing", LL,
+            replyLine("12", zeros(4) + fl(123456) + fl(78.9f) + "0000"),
             "L1=12345679.0; L2=补偿温度值:0.0，补偿压力值:0.0 (shown); L3=瞬时流量值:0.0 (shown); lamps 00------");
         row("LL short reply reads 0", LL, shortReply("12"),
             "L2=补偿温度值:0.0，补偿压力值:0.0 (shown); L3=瞬时流量值:0.0 (shown); lamps 00------");

@@ -72,7 +72,8 @@ void LcdViewsTest::oneReply_data() {
         << recorderLines << "1路    0.0|2路    0.0|3路    0.0|old|old|UUU|red";
     QTest::newRow("PID: inputs page turns the output line black") << pid << 0 << pidLine("010000", "000201")
         << pidLines << "1路    21.3|2路    -3.5|ULL|black";
-    QTest::newRow("PID: set value with number and /R, mode 2 automatic") << pid << 19 << pidLine("020200", "0401FF")
+    QTest::newRow("PID: set value with number and /R, mode 2 automatic")
+        << pid << 19 << pidLine("020200", "0401FF")
         << pidLines << "设定   150.0/03/R|自动输出   45.5%|ULU|black";
     QTest::newRow("PID: manual output is red") << pid << 19 << pidLine("010200")
         << pidLines << "设定   150.0/03/R|手动输出   45.5%|UUU|red";
@@ -80,19 +81,22 @@ void LcdViewsTest::oneReply_data() {
         << pidLines << "设定   150.0/100/E|手动输出   45.5%|UUU|red";
     QTest::newRow("PID: short reply on the second page") << pid << 19 << shortReply("8A")
         << pidLines << "设定   0.0/01/R|自动输出   0.0%|UUU|black";
-    QTest::newRow("LL: channels, power failure 0A and 59.6 s") << ll << 0 << replyLine("81", single + "0A" + floatFields({59.6f}))
+    QTest::newRow("LL: channels, power failure 0A and 59.6 s")
+        << ll << 0 << replyLine("81", single + "0A" + floatFields({59.6f}))
         << totalLines << "1路    1.3|2路    -12.5|3路    7.0|掉电   10—60s|LLL|red";
     QTest::newRow("LL: per hour and totals high*100+low") << ll << 9 << replyLine("84", single)
         << totalLines << "瞬时    5400.0|瞬热    -900.0|累积流量   506.7|累积热量   1199.5|LLL|red";
     QTest::newRow("LL: short reply") << ll << 0 << shortReply("81")
         << totalLines << "1路    0.0|2路    0.0|3路    0.0|掉电   0—0s|LLL|red";
-    QTest::newRow("3LL: channels, power failure at 106") << ll3 << 0 << replyLine("82", triple + "FF" + floatFields({-3.4f}))
+    QTest::newRow("3LL: channels, power failure at 106")
+        << ll3 << 0 << replyLine("82", triple + "FF" + floatFields({-3.4f}))
         << totalLines << "1路    1.0|2路    2.0|3路    3.0|掉电   255—-3s|LLL|red";
     QTest::newRow("3LL: per hour, fourth line empty") << ll3 << 4 << replyLine("82", triple)
         << totalLines << "瞬时流量1   1800.0|瞬时流量2   3600.0|瞬时流量3   -7200.0||LLL|red";
     QTest::newRow("3LL: totals, fourth line empty") << ll3 << 9 << replyLine("82", triple)
         << totalLines << "累积流量1   506.7|累积流量2   0.0|累积流量3   -99.5||LLL|red";
-    QTest::newRow("scanner: worked example, second line") << duo << 0 << replyLine("96", floatFields({0, 0, 12.6f, -7.2f}))
+    QTest::newRow("scanner: worked example, second line")
+        << duo << 0 << replyLine("96", floatFields({0, 0, 12.6f, -7.2f}))
         << QList<int>{1, 8} << "CH03  0013  CH04  -007|old|LLL|red";
     QTest::newRow("scanner: zero and five digits") << duo << 0 << replyLine("96", floatFields({0, 12345}))
         << QList<int>{0} << "CH01  0000  CH02  12345|LLL|red";

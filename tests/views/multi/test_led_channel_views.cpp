@@ -32,18 +32,25 @@ void LedChannelViewsTest::oneReply_data() {
     // clang-format off
     QTest::newRow("Double: two decimals, negative whole, lamps off")
         << twin << 7 << dbl(fixedToHex(12.34, 2) + fixedToHex(-5, 0) + "00000000") << "12.34|-5|0000" << 7;
-    QTest::newRow("Double: decimals 5 keep the caption") << twin << 7 << dbl("D20405D28401") << "old|-123.4|0000" << 7;
-    QTest::newRow("Double: decimals 0A and 1A read as 0 and 1") << twin << 7 << dbl("D2040AD2041A") << "0|0.0|0000" << 7;
-    QTest::newRow("Double: statuses FF 01 02 03") << twin << 7 << dbl("000000000000" "FF010203") << "0|0|0110" << 7;
-    QTest::newRow("Double: short reply reads 0 everywhere") << twin << 7 << shortReply("08") << "0|0|0000" << 7;
+    QTest::newRow("Double: decimals 5 keep the caption") << twin << 7 << dbl("D20405D28401")
+        << "old|-123.4|0000" << 7;
+    QTest::newRow("Double: decimals 0A and 1A read as 0 and 1") << twin << 7 << dbl("D2040AD2041A")
+        << "0|0.0|0000" << 7;
+    QTest::newRow("Double: statuses FF 01 02 03") << twin << 7 << dbl("000000000000" "FF010203")
+        << "0|0|0110" << 7;
+    QTest::newRow("Double: short reply reads 0 everywhere") << twin << 7 << shortReply("08")
+        << "0|0|0000" << 7;
     QTest::newRow("Duo: channel 01 reads position 10, two lamps only")
         << scanner << 0 << duo(fixedToHex(12.34, 2) + fixedToHex(9, 0)) << "12.34|01|0011" << 1;
     QTest::newRow("Duo: channel 03 reads position 22")
-        << scanner << 15 << duo(fixedToHex(1, 0) + fixedToHex(2, 0) + fixedToHex(-7.5, 1)) << "-7.5|03|0011" << 16;
-    QTest::newRow("Duo: statuses 01 and 03 at 82 and 84") << scanner << 0 << duo(twelveZeros + "0103") << "0|01|1011" << 1;
-    QTest::newRow("Duo: channel 13 reads over the statuses")
-        << scanner << 95 << duo(twelveZeros + "020100") << "258|13|1111" << 96;
-    QTest::newRow("Duo: channel 16 past the end reads 0") << scanner << 119 << duo(twelveZeros + "0102") << "0|16|1111" << 120;
+        << scanner << 15 << duo(fixedToHex(1, 0) + fixedToHex(2, 0) + fixedToHex(-7.5, 1))
+        << "-7.5|03|0011" << 16;
+    QTest::newRow("Duo: statuses 01 and 03 at 82 and 84") << scanner << 0 << duo(twelveZeros + "0103")
+        << "0|01|1011" << 1;
+    QTest::newRow("Duo: channel 13 reads over the statuses") << scanner << 95 << duo(twelveZeros + "020100")
+        << "258|13|1111" << 96;
+    QTest::newRow("Duo: channel 16 past the end reads 0") << scanner << 119 << duo(twelveZeros + "0102")
+        << "0|16|1111" << 120;
     QTest::newRow("Duo: short reply reads 0") << scanner << 0 << shortReply("14") << "0|01|0011" << 1;
     // clang-format on
 }
