@@ -41,10 +41,10 @@ struct Window {
     void receive(const QByteArray& bytes) {
         const panel::PanelModel before = cycle.panel();
         const qint16 tnBefore = cycle.tn();
-        const bool quietBefore = !line.receiveBuffer.isEmpty() && bytes.isEmpty();
+        const bool repeatsOnly = !line.receiveBuffer.isEmpty() && bytes.isEmpty();
         link.input = bytes;
         cycle.receiveTick();
-        if (quietBefore && cycle.tn() == tnBefore && cycle.panel() != before) std::abort();
+        if (repeatsOnly && cycle.tn() == tnBefore && cycle.panel() != before) std::abort();
     }
 };
 
