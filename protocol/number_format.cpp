@@ -1,5 +1,7 @@
 #include "protocol/number_format.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -16,16 +18,23 @@ QString formatNumber(double value, int decimals, int minDigits) {
     const long double rounded = std::floor(scaled + 0.5L);
 
     char digits[400];
+    int length = 0;
     if (rounded < 9.2e18L) {
-        std::snprintf(digits, sizeof digits, "%llu", static_cast<unsigned long long>(rounded));
+        length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, static_cast<unsigned long long>(rounded)).ptr - digits);
     } else {
-        std::snprintf(digits, sizeof digits, "%.0Lf", rounded);
+        length = std::min<int>(std::snprintf(digits, sizeof digits, "%.0Lf", rounded), sizeof digits - 1);
     }
-    QString text = QString::fromLatin1(digits);
+    // Sign, zero padding, digits and point written once into one buffer: no string is grown or
+    // shifted on the way.
     const int wanted = std::max(minDigits, 1) + decimals;
-    if (text.size() < wanted) text.prepend(QString(wanted - text.size(), QLatin1Char('0')));
-    if (decimals > 0) text.insert(text.size() - decimals, QLatin1Char('.'));
-    if (negative && rounded != 0) text.prepend(QLatin1Char('-'));
+    const int padded = std::max(length, wanted);
+    QString text(padded + (decimals > 0) + (negative && rounded != 0), Qt::Uninitialized);
+    QChar* out = text.data();
+    if (negative && rounded != 0) *out++ = QLatin1Char('-');
+    for (int i = 0; i < padded; ++i) {
+        if (decimals > 0 && i == padded - decimals) *out++ = QLatin1Char('.');
+        *out++ = QLatin1Char(i < padded - length ? '0' : digits[i - (padded - length)]);
+    }
     return text;
 }
 

@@ -2,7 +2,7 @@
 // The whole program on the simulated bus: the real main window (offscreen) with its list, search
 // dialog, scan window and diagnosis window, the real serial link, and commtest-sim on a
 // pseudo-terminal as port 1. Messages are recorded instead of shown.
-#include "../search/recording_sink.h"
+#include "recording_sink.h"
 #include "family_panels.h"
 #include "program_dir.h"
 #include "sim_process.h"
