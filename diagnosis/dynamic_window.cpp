@@ -40,6 +40,8 @@ DynamicWindow::DynamicWindow(serial::SerialLink& link, protocol::LineTexts& line
     layout->addLayout(buttons);
 
     m_timer2.setInterval(kSendIntervalMs);
+    // A coarse timer may fire up to 5 % early; the request slots are the instruments' answer time.
+    m_timer2.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(kReceiveIntervalMs);
     m_timer1.setTimerType(Qt::PreciseTimer);
     connect(&m_timer2, &QTimer::timeout, this, &DynamicWindow::sendTick);

@@ -45,6 +45,8 @@ SearchingWindow::SearchingWindow(Scan& scan, serial::SerialLink& link, serial::M
     grid->addWidget(m_command1, 2, 1, 1, 2);
 
     m_timer1.setInterval(kSendIntervalMs);
+    // A coarse timer may fire up to 5 % early; the request slots are the instruments' answer time.
+    m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer2.setInterval(kReceiveIntervalMs);
     m_timer2.setTimerType(Qt::PreciseTimer);
     connect(&m_timer1, &QTimer::timeout, &m_scan, &Scan::sendTick);
