@@ -6,7 +6,7 @@
 #include "link/serial_link.h"
 #include "search/instrument_list.h"
 #include "search/port_messages.h"
-#include "search/window_placement.h"
+#include "link/window_placement.h"
 #include "views/view_table.h"
 
 #include <QCloseEvent>

@@ -4,6 +4,7 @@
 #include "link/port_settings_texts.h"
 #include "link/serial_link.h"
 #include "link/settings_file.h"
+#include "link/window_placement.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,8 +35,6 @@ QGroupBox* fixedValueFrame(const QString& objectName, const QString& caption, co
     layout->addWidget(box);
     return frame;
 }
-
-int twipsToPixels(const QWidget* w, int twips) { return qRound(twips * w->logicalDpiX() / 1440.0); }
 
 } // namespace
 
@@ -94,11 +93,7 @@ PortSettingsDialog::PortSettingsDialog(SerialLink& link, const QString& settings
 
     presetFromLink();
 
-    if (mainArea) {
-        const QPoint origin = mainArea->mapToGlobal(QPoint(0, 0));
-        move(origin.x() + mainArea->width() / 2 - twipsToPixels(this, 2300),
-             origin.y() + mainArea->height() / 2 - twipsToPixels(this, 2230));
-    }
+    placeFromCentre(*this, mainArea, 2300, 2230);
 }
 
 void PortSettingsDialog::presetFromLink() {

@@ -2,7 +2,7 @@
 
 #include "search/index_texts.h"
 #include "search/instrument_list.h"
-#include "search/window_placement.h"
+#include "link/window_placement.h"
 
 #include <QHeaderView>
 #include <QStyledItemDelegate>

@@ -7,7 +7,7 @@
 #include "search/scan.h"
 #include "search/search_dialog_texts.h"
 #include "search/searching_window.h"
-#include "search/window_placement.h"
+#include "link/window_placement.h"
 
 #include <QFrame>
 #include <QGridLayout>

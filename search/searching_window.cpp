@@ -5,7 +5,7 @@
 #include "search/port_messages.h"
 #include "search/scan.h"
 #include "search/searching_texts.h"
-#include "search/window_placement.h"
+#include "link/window_placement.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

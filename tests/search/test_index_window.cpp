@@ -1,7 +1,7 @@
 // The list window: its grid, the choice of a row and the double-click that asks for diagnosis.
 #include "search/index_window.h"
 #include "search/instrument_list.h"
-#include "search/window_placement.h"
+#include "link/window_placement.h"
 
 #include <QHeaderView>
 #include <QTableView>

@@ -1,4 +1,4 @@
-#include "search/window_placement.h"
+#include "link/window_placement.h"
 
 #include <QWidget>
 #include <cmath>
