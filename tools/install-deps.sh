@@ -8,6 +8,11 @@ packages=(
   fonts-wqy-zenhei   # Chinese captions render as boxes without a CJK font
   xvfb xauth         # a real window without a desktop
   clang libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes for clang
+  clang-format              # the house style, checked in CI
+  qt6-charts-dev            # live and history trends
+  libqt6sql6-sqlite sqlite3 # the history database (and its integrity check from the shell)
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools  # translations: lupdate, lrelease and their CMake support
+  libmosquitto-dev mosquitto mosquitto-clients      # the MQTT gateway, and a broker for its tests
 )
 missing=()
 for p in "${packages[@]}"; do
