@@ -88,13 +88,15 @@ struct Series {
 };
 
 // The minimum and maximum of each reading per fixed-width time bucket, so that a chart of any span
-// draws a few points per pixel column and loses no spike. Bucket b covers
-// [fromMs + b * bucketMs, fromMs + (b + 1) * bucketMs).
+// draws a few points per pixel column and loses no spike. Only buckets that hold samples are listed;
+// a bucket starts at a multiple of bucketMs after the first sample selected (or after fromMs when the
+// selection gives one) and covers [startMs, startMs + bucketMs).
 struct Buckets {
     QStringList keys;
-    qint64 fromMs = 0;
     qint64 bucketMs = 0;
+    std::vector<qint64> startsMs;         // per bucket, ascending
     std::vector<qint64> sampleCounts;     // per bucket: polls stored in it, accepted or not
+    std::vector<qint64> failedCounts;     // per bucket: polls without an accepted reply (a gap)
     std::vector<std::vector<double>> min; // min[k][b]; NaN when bucket b holds no value of key k
     std::vector<std::vector<double>> max; // max[k][b]; NaN likewise
 };
@@ -103,6 +105,11 @@ enum class OpenMode {
     Record, // read and write; creates the file (and its folder) when missing
     Browse, // read only what is there; a missing file is Status::Missing
 };
+
+// How far each committed sample is safe. PowerSafe waits for the disk after every sample (one
+// flush per poll, a few milliseconds on a slow disk); CrashSafe survives the program being killed
+// but a power loss may take the samples since the log was last flushed.
+enum class Durability { PowerSafe, CrashSafe };
 
 enum class Status {
     Ok,
@@ -134,8 +141,10 @@ class Store {
     static QString filePathIn(const QString& folder);
 
     // Opens the file, checking first that it is ours and intact. On false, status() and
-    // errorString() tell why, and the file is exactly as it was.
-    bool open(const QString& filePath, OpenMode mode);
+    // errorString() tell why, and the file is exactly as it was. Record also runs SQLite's quick
+    // check before anything is written (it reads the whole file once); Browse checks the header and
+    // the schema only, and damage that a later query meets is reported as Status::Damaged.
+    bool open(const QString& filePath, OpenMode mode, Durability durability = Durability::PowerSafe);
     void close();
     bool isOpen() const;
     QString filePath() const;
@@ -165,7 +174,7 @@ class Store {
     qint64 countSamples(const Selection& selection);
     bool forEachSample(const Selection& selection, const std::function<bool(const StoredSample&)>& visit);
     Series readSeries(const Selection& selection);
-    // bucketMs > 0. An open range (the Selection defaults) starts at the first sample selected.
+    // bucketMs > 0; at most one bucket per sample, so any bucket width is safe.
     Buckets readBuckets(const Selection& selection, qint64 bucketMs);
 
     // The Qt SQL connection this Store uses, for tools and tests that need the raw connection.
