@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace history {
@@ -89,8 +90,8 @@ struct Series {
 
 // The minimum and maximum of each reading per fixed-width time bucket, so that a chart of any span
 // draws a few points per pixel column and loses no spike. Only buckets that hold samples are listed;
-// a bucket starts at a multiple of bucketMs after the first sample selected (or after fromMs when the
-// selection gives one) and covers [startMs, startMs + bucketMs).
+// buckets lie on a grid of bucketMs from the epoch (so panning a chart keeps them where they were)
+// and each covers [startMs, startMs + bucketMs).
 struct Buckets {
     QStringList keys;
     qint64 bucketMs = 0;
@@ -130,6 +131,8 @@ enum class AppendResult {
     Stopped, // no recording is running (never started, stopped, or failed before): nothing done
 };
 
+struct StoreState; // what a Store keeps between calls
+
 class Store {
   public:
     Store();
@@ -149,8 +152,10 @@ class Store {
     bool isOpen() const;
     QString filePath() const;
 
-    Status status() const;       // of the last operation that failed; Ok after a successful open()
-    QString errorString() const; // user-facing text of that failure, naming the file
+    // How the last open, write or read went: Ok, or why it failed (errorString() says it to the user,
+    // naming the file). A read that fails gives empty results and sets these.
+    Status status() const;
+    QString errorString() const;
 
     // Writing (OpenMode::Record). startRecording() writes the recording row; startedMs 0 means now.
     // append() stores one poll. An accepted reply whose type code differs from the recording's
@@ -181,8 +186,7 @@ class Store {
     QString connectionName() const;
 
   private:
-    struct Impl;
-    Impl* m_impl = nullptr;
+    std::unique_ptr<StoreState> m_impl;
 };
 
 } // namespace history
