@@ -18,6 +18,7 @@ inline const QString kNotRecording = QStringLiteral("历史记录文件“%1”�
 inline const QString kIsFolder = QStringLiteral("这是一个文件夹");
 inline const QString kFolderFailed = QStringLiteral("无法建立文件夹“%1”");
 inline const QString kTruncated = QStringLiteral("文件比其内容所需的短");
+inline const QString kBadHeader = QStringLiteral("文件头已损坏");
 inline const QString kNoSchema = QStringLiteral("缺少记录表");
 
 // The CSV export: column captions and its one failure.

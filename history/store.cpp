@@ -196,7 +196,7 @@ bool acceptKind(StoreState& d, FileKind kind, const QString& reason) {
         d.fail(Status::Damaged, kDamaged.arg(d.path, kTruncated));
         return false;
     case FileKind::BadHeader:
-        d.fail(Status::Damaged, kDamaged.arg(d.path, reason));
+        d.fail(Status::Damaged, kDamaged.arg(d.path, kBadHeader));
         return false;
     case FileKind::Unreadable:
         d.fail(Status::ReadFailed, kReadFailed.arg(d.path, reason));

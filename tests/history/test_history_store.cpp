@@ -301,32 +301,36 @@ class TestHistoryStore : public QObject {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("recordStatus");
         QTest::addColumn<int>("browseStatus");
+        QTest::addColumn<QString>("reason"); // in the message when it is ours but damaged
         QTemporaryDir scratch;
         const QString dir = scratch.path();
         const QByteArray ours = ourFile(dir, 400);
         QVERIFY(ours.size() > 8 * 4096);
         QTest::newRow("text file") << QByteArray("\"COM1\",\"9600\"\r\n") << int(Status::NotOurs)
-                                   << int(Status::NotOurs);
-        QTest::newRow("empty file") << QByteArray() << int(Status::NotOurs) << int(Status::NotOurs);
+                                   << int(Status::NotOurs) << QString();
+        QTest::newRow("empty file") << QByteArray() << int(Status::NotOurs) << int(Status::NotOurs)
+                                    << QString();
         QTest::newRow("another program's SQLite")
-            << foreignSqlite(dir, QString()) << int(Status::NotOurs) << int(Status::NotOurs);
+            << foreignSqlite(dir, QString()) << int(Status::NotOurs) << int(Status::NotOurs) << QString();
         QTest::newRow("SQLite with another application id")
             << foreignSqlite(dir, "PRAGMA application_id = 1234") << int(Status::NotOurs)
-            << int(Status::NotOurs);
-        QTest::newRow("ours from a later version")
-            << patched(ours, 60, QByteArray("\0\0\0\x02", 4)) << int(Status::TooNew) << int(Status::TooNew);
-        QTest::newRow("ours cut short")
-            << ours.left(ours.size() / 2) << int(Status::Damaged) << int(Status::Damaged);
+            << int(Status::NotOurs) << QString();
+        QTest::newRow("ours from a later version") << patched(ours, 60, QByteArray("\0\0\0\x02", 4))
+                                                   << int(Status::TooNew) << int(Status::TooNew) << QString();
+        QTest::newRow("ours without its last page") << ours.left(ours.size() - 4096) << int(Status::Damaged)
+                                                    << int(Status::Damaged) << historytext::kTruncated;
         QTest::newRow("ours with a broken page size")
-            << patched(ours, 16, QByteArray("\x03\x00", 2)) << int(Status::Damaged) << int(Status::Damaged);
+            << patched(ours, 16, QByteArray("\x03\x00", 2)) << int(Status::Damaged) << int(Status::Damaged)
+            << historytext::kBadHeader;
         // Browse reads the header and the schema only; the quick check before recording finds it.
-        QTest::newRow("ours with a page overwritten")
-            << patched(ours, 5 * 4096, QByteArray(4096, '\xAB')) << int(Status::Damaged) << int(Status::Ok);
+        QTest::newRow("ours with a page overwritten") << patched(ours, 5 * 4096, QByteArray(4096, '\xAB'))
+                                                      << int(Status::Damaged) << int(Status::Ok) << QString();
     }
     void refusesFile() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, recordStatus);
         QFETCH(int, browseStatus);
+        QFETCH(QString, reason);
         QVERIFY(QDir().mkpath(QFileInfo(m_path).absolutePath()));
         writeBytes(m_path, bytes);
         for (const OpenMode mode : {OpenMode::Record, OpenMode::Browse}) {
@@ -337,6 +341,7 @@ class TestHistoryStore : public QObject {
             if (expected != int(Status::Ok)) {
                 QVERIFY2(store.errorString().contains(QDir::toNativeSeparators(m_path)),
                          qPrintable(store.errorString()));
+                QVERIFY2(store.errorString().contains(reason), qPrintable(store.errorString()));
                 QCOMPARE(store.startRecording(lineOf()), false);
             } else {
                 store.recordings();
@@ -433,6 +438,9 @@ class TestHistoryStore : public QObject {
             QCOMPARE(store.append(pollOf(committed)), AppendResult::Stopped);
             QCOMPARE(store.append(pollOf(committed + 1)), AppendResult::Stopped);
             storedKeys = QStringList{QString::number(extraStored ? 17 : 16)};
+            // The failed poll left nothing behind, not even for the connection that wrote it.
+            QCOMPARE(store.countSamples({{1, 10, QString()}}), qint64(committed));
+            QCOMPARE(scalar(store, "SELECT count(*) FROM reading").toString(), storedKeys.first());
         }
         Store reopened;
         QVERIFY2(reopened.open(m_path, OpenMode::Record), qPrintable(reopened.errorString()));
