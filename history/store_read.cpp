@@ -11,10 +11,15 @@ namespace history {
 
 namespace {
 
+// First and last time are one step along the key each; the count walks all of a recording's rows,
+// so the reads that only need to know whether there are any ask for at most one.
 const QString kSummaryQuery = QStringLiteral(
     "SELECT r.id, r.port, r.baud, r.address, r.type_code, r.model, r.interval_ms, r.started_ms, "
     "(SELECT min(t) FROM sample WHERE recording = r.id), (SELECT max(t) FROM sample WHERE recording = r.id), "
-    "(SELECT count(*) FROM sample WHERE recording = r.id) FROM recording r %1 ORDER BY r.started_ms, r.id");
+    "(SELECT count(*) FROM (SELECT 1 FROM sample WHERE recording = r.id %2)) "
+    "FROM recording r %1 ORDER BY r.started_ms, r.id");
+
+enum class Counts { Exact, AnyAtAll };
 
 bool ready(StoreState& d) {
     if (!d.connection.isEmpty()) {
@@ -26,12 +31,15 @@ bool ready(StoreState& d) {
     return false;
 }
 
-// Recordings with their readings; only: one instrument's, or all when null.
-bool loadRecordings(StoreState& d, const Instrument* only, std::vector<RecordingSummary>* out) {
+// Recordings with their readings; only: one instrument's, or all when null. With Counts::AnyAtAll,
+// sampleCount is 1 for a recording that has samples.
+bool loadRecordings(StoreState& d, const Instrument* only, Counts counts,
+                    std::vector<RecordingSummary>* out) {
     QSqlQuery query(d.db());
     query.setForwardOnly(true);
     query.prepare(
-        kSummaryQuery.arg(only ? QStringLiteral("WHERE r.address = ? AND r.type_code = ?") : QString()));
+        kSummaryQuery.arg(only ? QStringLiteral("WHERE r.address = ? AND r.type_code = ?") : QString(),
+                          counts == Counts::Exact ? QString() : QStringLiteral("LIMIT 1")));
     if (only) {
         query.addBindValue(only->address);
         query.addBindValue(only->typeCode);
@@ -132,20 +140,23 @@ std::vector<Instrument> Store::instruments() {
 
 std::vector<RecordingSummary> Store::recordings() {
     std::vector<RecordingSummary> result;
-    if (ready(*m_impl) && !loadRecordings(*m_impl, nullptr, &result)) result.clear();
+    if (ready(*m_impl) && !loadRecordings(*m_impl, nullptr, Counts::Exact, &result)) result.clear();
     return result;
 }
 
 std::vector<RecordingSummary> Store::recordingsOf(const Instrument& instrument) {
     std::vector<RecordingSummary> result;
-    if (ready(*m_impl) && !loadRecordings(*m_impl, &instrument, &result)) result.clear();
+    if (ready(*m_impl) && !loadRecordings(*m_impl, &instrument, Counts::Exact, &result)) result.clear();
     return result;
 }
 
 std::vector<ReadingInfo> Store::readingsOf(const Instrument& instrument) {
     std::vector<ReadingInfo> result;
+    std::vector<RecordingSummary> recordings;
+    if (!ready(*m_impl) || !loadRecordings(*m_impl, &instrument, Counts::AnyAtAll, &recordings))
+        return result;
     QStringList seen;
-    for (const RecordingSummary& recording : recordingsOf(instrument)) {
+    for (const RecordingSummary& recording : recordings) {
         for (const ReadingInfo& reading : recording.readings) {
             if (!seen.contains(reading.key)) {
                 seen << reading.key;
@@ -178,7 +189,7 @@ bool Store::forEachSample(const Selection& selection, const std::function<bool(c
     StoreState& d = *m_impl;
     if (!ready(d)) return false;
     std::vector<RecordingSummary> recordings;
-    if (!loadRecordings(d, &selection.instrument, &recordings)) return false;
+    if (!loadRecordings(d, &selection.instrument, Counts::AnyAtAll, &recordings)) return false;
     const QStringList keys = selection.keys.isEmpty() ? keysIn(recordings) : selection.keys;
 
     // Recordings of one instrument rarely overlap in time, but two windows may record it at once:
