@@ -158,33 +158,6 @@ class TestHistoryStore : public QObject {
             QCOMPARE(series.timesMs.back(), expected.back().section(QLatin1Char('|'), 0, 0).toLongLong());
     }
 
-    void exactDoubleAfterReopen() {
-        {
-            Store store;
-            QVERIFY(store.open(m_path, OpenMode::Record, Durability::CrashSafe));
-            QVERIFY(store.startRecording(lineOf()));
-            for (int i = 0; i < 40; ++i)
-                QCOMPARE(store.append(pollOf(i)), AppendResult::Stored);
-        }
-        Store store;
-        QVERIFY(store.open(m_path, OpenMode::Browse));
-        const Series series =
-            store.readSeries({{1, 10, QString()}, 0, std::numeric_limits<qint64>::max(), {}});
-        QCOMPARE(series.keys.size(), 16);
-        QCOMPARE(series.timesMs.size(), size_t(40));
-        for (size_t i = 0; i < 40; ++i) {
-            const protocol::Sample poll = pollOf(qint64(i));
-            QCOMPARE(series.timesMs[i], poll.epochMs);
-            for (int k = 0; k < 16; ++k) {
-                const double stored = series.values[size_t(k)][i];
-                if (poll.accepted())
-                    QCOMPARE(stored, valueOf(qint64(i), k));
-                else
-                    QVERIFY(std::isnan(stored));
-            }
-        }
-    }
-
     // --- recordings, instruments, and readings kept once -----------------------------------
 
     void recordings_data() {
@@ -232,18 +205,6 @@ class TestHistoryStore : public QObject {
         for (const Instrument& i : store.instruments())
             listed << QStringLiteral("%1/%2/%3").arg(i.address).arg(i.typeCode).arg(i.model);
         QCOMPARE(listed, instruments);
-    }
-
-    void readingsKeepLabelsAndUnits() {
-        Store store;
-        QVERIFY(store.open(m_path, OpenMode::Record, Durability::CrashSafe));
-        QVERIFY(store.startRecording(lineOf()));
-        QCOMPARE(store.append(pollOf(0, 5)), AppendResult::Stored);
-        QStringList got;
-        for (const ReadingInfo& r : store.readingsOf({1, 10, QString()}))
-            got << QStringLiteral("%1/%2/%3/%4").arg(r.key, r.label, r.unit).arg(r.decimals);
-        QCOMPARE(got, (QStringList{"CH01/通道1/℃/1", "CH02/通道2/%/1", "CH03/通道3//1", "CH04/通道4/m³/h/1",
-                                   "CH05/通道5/℃/1"}));
     }
 
     // --- min/max per bucket: no spike lost ------------------------------------------------
