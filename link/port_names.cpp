@@ -107,7 +107,8 @@ QList<PortInfo> presentPorts() {
 }
 
 QString describePort(const PortInfo& info) {
-    QStringList parts{info.portName};
+    QStringList parts;
+    if (!info.portName.isEmpty()) parts << info.portName;
     if (!info.description.isEmpty()) parts << info.description;
     if (!info.manufacturer.isEmpty()) parts << info.manufacturer;
     if (!info.serialNumber.isEmpty()) parts << QStringLiteral("序列号 %1").arg(info.serialNumber);

@@ -66,7 +66,7 @@ PortResolution resolvePort(int number, const QProcessEnvironment& environment, c
 // The serial devices the system lists now.
 QList<PortInfo> presentPorts();
 
-// "ttyUSB0 — FT232R USB UART — FTDI — 序列号 A50285BI": the name and whatever else is known.
+// "ttyUSB0 — FT232R USB UART — FTDI — 序列号 A50285BI": whatever is known of the device.
 QString describePort(const PortInfo& info);
 
 } // namespace serial

@@ -39,9 +39,7 @@ QGroupBox* fixedValueFrame(const QString& objectName, const QString& caption, co
 
 // A mapped adapter that is not there, by what identifies it.
 QString wantedText(const PortChoice& wanted) {
-    if (wanted.serialNumber.isEmpty()) return wanted.portName;
-    const QString serial = QStringLiteral("序列号 %1").arg(wanted.serialNumber);
-    return wanted.portName.isEmpty() ? serial : wanted.portName + QStringLiteral(" — ") + serial;
+    return describePort({wanted.portName, {}, {}, wanted.serialNumber, {}});
 }
 
 QLabel* noteLabel(const QString& objectName) {

@@ -122,6 +122,7 @@ class TestPortNames : public QObject {
         QTest::newRow("everything known")
             << usb("ttyUSB0", "A5") << "ttyUSB0 — FT232R USB UART — FTDI — 序列号 A5";
         QTest::newRow("name only") << PortInfo{"ttyS0", {}, {}, {}, {}} << "ttyS0";
+        QTest::newRow("serial number alone") << PortInfo{{}, {}, {}, "B7", {}} << "序列号 B7";
         QTest::newRow("serial number without maker")
             << PortInfo{"ttyACM0", {}, {}, "77", {}} << "ttyACM0 — 序列号 77";
     }
