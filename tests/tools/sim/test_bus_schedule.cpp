@@ -152,10 +152,8 @@ class TestBusSchedule : public QObject {
         QTest::addColumn<int>("atMs");
         QTest::addColumn<int>("carried");
         QTest::newRow("before the turnaround ends") << 19 << 0;
-        QTest::newRow("first character done") << 21 << 1;
         QTest::newRow("half") << 25 << 5;
         QTest::newRow("all") << 30 << kReplyLength;
-        QTest::newRow("long after") << 500 << kReplyLength;
     }
     void pace() {
         QFETCH(int, atMs);
