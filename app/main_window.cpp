@@ -1,8 +1,10 @@
 #include "app/main_window.h"
 
 #include "app/main_window_texts.h"
+#include "config/config_dialog.h"
 #include "diagnosis/dynamic_window.h"
 #include "link/message_sink.h"
+#include "link/port_names.h"
 #include "link/port_settings_dialog.h"
 #include "link/serial_link.h"
 #include "link/settings_file.h"
@@ -26,7 +28,7 @@ namespace app {
 MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages, const QString& programDir,
                        QWidget* parent)
     : QMainWindow(parent), m_link(link), m_messages(messages), m_programDir(programDir),
-      m_list(std::make_unique<InstrumentList>()) {
+      m_appSettings(programDir), m_list(std::make_unique<InstrumentList>()) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(texts::kTitle);
     m_area = new QMdiArea(this);
@@ -44,10 +46,11 @@ QString MainWindow::settingsPath() const { return serial::settingsFilePath(m_pro
 
 void MainWindow::loadSettings() {
     const serial::ReadResult read = serial::readSettingsFile(settingsPath());
-    // Without a usable file the program still starts, on port 1 at 9600 baud; the file is left
-    // alone until the operator saves new settings.
+    // Without a usable file the program still starts, on port 1 (or the file's port) at 9600 baud;
+    // the file is left alone until the operator saves new settings.
     const serial::LinkSettings settings = read.settings.value_or(serial::LinkSettings{});
-    m_settingsProblem = read.settings ? QString() : read.problem;
+    m_settingsProblem = read.problem;
+    m_portKept = read.settings.has_value();
     m_link.setPortNumber(settings.portNumber);
     m_link.setSettings(settings.settings);
 }
@@ -59,10 +62,18 @@ void MainWindow::startUp() {
         connect(m_index, &IndexWindow::openDiagnosisRequested, this, &MainWindow::openDiagnosis);
         sub->show();
     }
-    if (!m_settingsProblem.isEmpty())
-        m_messages.show(this, texts::kDefaultsInUse.arg(settingsPath(), m_settingsProblem), texts::kDefaultsInUseTitle);
+    if (!m_settingsProblem.isEmpty()) {
+        const QString text =
+            m_portKept ? texts::kDefaultRateInUse.arg(settingsPath(), m_settingsProblem).arg(m_link.portNumber())
+                       : texts::kDefaultsInUse.arg(settingsPath(), m_settingsProblem);
+        m_messages.show(this, text, texts::kDefaultsInUseTitle);
+    }
+    m_appSettings.load(m_messages, this);
+    applyAppSettings();
     showSearchDialog();
 }
+
+void MainWindow::applyAppSettings() { m_link.setPortMapping(m_appSettings.values().portMapping); }
 
 void MainWindow::buildMenus() {
     QMenu* menus[3] = {};
@@ -90,6 +101,7 @@ void MainWindow::buildMenus() {
     connect(findChild<QAction*>(QStringLiteral("set")), &QAction::triggered, this, &MainWindow::portSettings);
     connect(findChild<QAction*>(QStringLiteral("Searched")), &QAction::triggered, this, &MainWindow::newScan);
     connect(findChild<QAction*>(QStringLiteral("diagnose")), &QAction::triggered, this, &MainWindow::openDiagnosis);
+    connect(findChild<QAction*>(QStringLiteral("station")), &QAction::triggered, this, &MainWindow::configure);
     // Exit ends the program (the other placeholder entries stay without action).
     connect(findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
 }
@@ -143,6 +155,7 @@ void MainWindow::toolbarButtonClicked(const QString& key) {
     if (key == QLatin1String("TSearch")) newScan();
     else if (key == QLatin1String("TSet")) portSettings();
     else if (key == QLatin1String("TData")) openDiagnosis();
+    else if (key == QLatin1String("TConfig")) configure();
 }
 
 void MainWindow::newScan() {
@@ -159,6 +172,10 @@ void MainWindow::openDiagnosis() {
     if (checkDiagnosable(*m_list, m_messages, this)) showDiagnosisWindow();
 }
 
+void MainWindow::configure() {
+    if (showConfigDialog()) applyAppSettings();
+}
+
 void MainWindow::showSearchDialog() {
     SearchDialog dialog(m_link, m_line, *m_list, m_messages, m_area);
     dialog.exec();
@@ -172,6 +189,11 @@ void MainWindow::showPortSettingsDialog() {
 void MainWindow::showDiagnosisWindow() {
     if (!m_dynamic) m_dynamic = new DynamicWindow(m_link, m_line, *m_list, m_messages, m_programDir, m_area);
     m_dynamic->showModal();
+}
+
+bool MainWindow::showConfigDialog() {
+    config::ConfigDialog dialog(m_appSettings, m_messages, serial::presentPorts(), this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace app

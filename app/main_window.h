@@ -1,6 +1,7 @@
 #pragma once
 // The main window "MDIForm1": menus, toolbar, status bar, the instrument list inside it, and the
 // three commands that lead to the other windows.
+#include "config/app_settings.h"
 #include "protocol/line_texts.h"
 
 #include <QMainWindow>
@@ -37,6 +38,8 @@ public:
     void newScan();
     void portSettings();
     void openDiagnosis();
+    // The 配置 command (menu "station", toolbar "TConfig").
+    void configure();
 
     // A toolbar click, by the button's key.
     void toolbarButtonClicked(const QString& key);
@@ -45,17 +48,22 @@ public:
     IndexWindow* indexWindow() const { return m_index; }
     QMdiArea* mdiArea() const { return m_area; }
     QString settingsPath() const;
-    // Why the settings file was not used at load; empty when it was.
+    // Why the settings file was not used at load, or not all of it; empty when it was.
     QString settingsProblem() const { return m_settingsProblem; }
+    // The application's own settings, read at start-up.
+    config::AppSettings& appSettings() { return m_appSettings; }
 
 protected:
     // The modal windows, behind virtual calls so that tests can stand in for them.
     virtual void showSearchDialog();
     virtual void showPortSettingsDialog();
     virtual void showDiagnosisWindow();
+    // Returns whether the operator pressed OK.
+    virtual bool showConfigDialog();
 
 private:
     void loadSettings();
+    void applyAppSettings();
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
@@ -65,6 +73,8 @@ private:
     serial::MessageSink& m_messages;
     QString m_programDir;
     QString m_settingsProblem;
+    bool m_portKept = false; // the settings file's port was used though its rate was not
+    config::AppSettings m_appSettings;
     protocol::LineTexts m_line;
     std::unique_ptr<InstrumentList> m_list;
     QMdiArea* m_area = nullptr;

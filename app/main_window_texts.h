@@ -12,6 +12,9 @@ inline const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 inline const QString kDefaultsInUse = QStringLiteral(
     "无法读取通讯设置文件 %1（%2）。\n本次使用默认设置：COM1，9600bps。请通过“通讯口设置”重新设定。");
 inline const QString kDefaultsInUseTitle = QStringLiteral("提示");
+// The port was read but the rate was not: the port is kept.
+inline const QString kDefaultRateInUse = QStringLiteral(
+    "无法完全读取通讯设置文件 %1（%2）。\n本次使用：COM%3，9600bps。请通过“通讯口设置”重新设定。");
 
 // Menu entries: object name, caption ("&" marks the access key; "-" a separator), shortcut.
 struct MenuEntry {

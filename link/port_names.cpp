@@ -1,6 +1,7 @@
 #include "link/port_names.h"
 
 #include <QRegularExpression>
+#include <QSerialPortInfo>
 #include <algorithm>
 
 namespace serial {
@@ -21,9 +22,29 @@ SortKey keyOf(const QString& name) {
         key.stem = m.captured(1);
         key.number = m.captured(2).left(15).toLongLong();
     }
-    if (name.startsWith(QLatin1String("ttyUSB"))) key.group = 0;
-    else if (name.startsWith(QLatin1String("ttyACM"))) key.group = 1;
+    if (name.startsWith(QLatin1String("ttyUSB")))
+        key.group = 0;
+    else if (name.startsWith(QLatin1String("ttyACM")))
+        key.group = 1;
     return key;
+}
+
+const PortInfo* findByName(const QList<PortInfo>& present, const QString& name) {
+    for (const PortInfo& p : present)
+        if (p.portName == name) return &p;
+    return nullptr;
+}
+
+// The present device a mapping means. Cheap adapters sometimes share one serial number; then the
+// one under the remembered name wins, else the first in port order.
+const PortInfo* findMapped(const QList<PortInfo>& present, const PortChoice& wanted) {
+    if (wanted.serialNumber.isEmpty()) return findByName(present, wanted.portName);
+    QStringList candidates;
+    for (const PortInfo& p : present)
+        if (p.serialNumber == wanted.serialNumber) candidates << p.portName;
+    if (candidates.isEmpty()) return nullptr;
+    if (candidates.contains(wanted.portName)) return findByName(present, wanted.portName);
+    return findByName(present, orderedDeviceNames(candidates).first());
 }
 
 } // namespace
@@ -38,17 +59,60 @@ QStringList orderedDeviceNames(QStringList names) {
     return names;
 }
 
-QString deviceForPort(int number, const QStringList& systemDevices) {
-    if (number < 1) return {};
-    const QByteArray override = qgetenv(("COMMTEST_COM" + QByteArray::number(number)).constData());
-    if (!override.isEmpty()) return QString::fromLocal8Bit(override);
+PortResolution resolvePort(int number, const QProcessEnvironment& environment, const PortMapping& mapping,
+                           const QList<PortInfo>& present) {
+    PortResolution out;
+    if (number < 1) return out;
+
+    const QString override = environment.value(QStringLiteral("COMMTEST_COM%1").arg(number));
+    if (!override.isEmpty()) {
+        out.source = PortResolution::Source::Environment;
+        out.device = override;
+        for (const PortInfo& p : present)
+            if (p.portName == override || p.systemLocation == override) out.info = p;
+        return out;
+    }
+
+    if (number <= kMappedPorts && !mapping[number - 1].isAutomatic()) {
+        out.wanted = mapping[number - 1];
+        if (const PortInfo* found = findMapped(present, out.wanted)) {
+            out.source = PortResolution::Source::Mapped;
+            out.device = found->portName;
+            out.info = *found;
+        }
+        return out;
+    }
+
 #ifdef Q_OS_WIN
-    Q_UNUSED(systemDevices);
-    return QStringLiteral("COM%1").arg(number);
+    out.device = QStringLiteral("COM%1").arg(number);
 #else
-    const QStringList ordered = orderedDeviceNames(systemDevices);
-    return number <= ordered.size() ? ordered.at(number - 1) : QString();
+    QStringList names;
+    for (const PortInfo& p : present)
+        names << p.portName;
+    const QStringList ordered = orderedDeviceNames(names);
+    if (number > ordered.size()) return out;
+    out.device = ordered.at(number - 1);
 #endif
+    out.source = PortResolution::Source::Automatic;
+    if (const PortInfo* info = findByName(present, out.device)) out.info = *info;
+    return out;
+}
+
+QList<PortInfo> presentPorts() {
+    QList<PortInfo> out;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& p : ports)
+        out.append({p.portName(), p.description(), p.manufacturer(), p.serialNumber(), p.systemLocation()});
+    return out;
+}
+
+QString describePort(const PortInfo& info) {
+    QStringList parts;
+    if (!info.portName.isEmpty()) parts << info.portName;
+    if (!info.description.isEmpty()) parts << info.description;
+    if (!info.manufacturer.isEmpty()) parts << info.manufacturer;
+    if (!info.serialNumber.isEmpty()) parts << QStringLiteral("序列号 %1").arg(info.serialNumber);
+    return parts.join(QStringLiteral(" — "));
 }
 
 } // namespace serial

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -36,6 +37,18 @@ QGroupBox* fixedValueFrame(const QString& objectName, const QString& caption, co
     return frame;
 }
 
+// A mapped adapter that is not there, by what identifies it.
+QString wantedText(const PortChoice& wanted) {
+    return describePort({wanted.portName, {}, {}, wanted.serialNumber, {}});
+}
+
+QLabel* noteLabel(const QString& objectName) {
+    auto* label = new QLabel;
+    label->setObjectName(objectName);
+    label->setWordWrap(true);
+    return label;
+}
+
 } // namespace
 
 PortSettingsDialog::PortSettingsDialog(SerialLink& link, const QString& settingsPath, MessageSink& messages,
@@ -52,7 +65,10 @@ PortSettingsDialog::PortSettingsDialog(SerialLink& link, const QString& settings
         m_portOptions[i] = new QRadioButton(QStringLiteral("COM%1").arg(i + 1));
         m_portOptions[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         portLayout->addWidget(m_portOptions[i]);
+        connect(m_portOptions[i], &QRadioButton::toggled, this, &PortSettingsDialog::showDevice);
     }
+    m_deviceLabel = noteLabel(QStringLiteral("deviceLabel"));
+    portLayout->addWidget(m_deviceLabel);
     auto* rateFrame = new QGroupBox(texts::kRateFrame);
     rateFrame->setObjectName(QStringLiteral("frame2"));
     auto* rateLayout = new QGridLayout(rateFrame);
@@ -62,14 +78,19 @@ PortSettingsDialog::PortSettingsDialog(SerialLink& link, const QString& settings
         m_rateOptions[i]->setObjectName(QStringLiteral("Option%1").arg(i + 5));
         rateLayout->addWidget(m_rateOptions[i], i % 3, i / 3);
     }
+    m_keptRateLabel = noteLabel(QStringLiteral("keptRateLabel"));
+    m_keptRateLabel->hide();
+    rateLayout->addWidget(m_keptRateLabel, 3, 0, 1, 2);
     m_portOptions[0]->setChecked(true);
     m_rateOptions[2]->setChecked(true);
 
     auto* formatRow = new QHBoxLayout;
-    formatRow->addWidget(fixedValueFrame(QStringLiteral("Frame5"), texts::kDataBitsFrame, QStringLiteral("Text3"), 8));
-    formatRow->addWidget(fixedValueFrame(QStringLiteral("Frame6"), texts::kStopBitsFrame, QStringLiteral("Text4"), 1));
     formatRow->addWidget(
-        fixedValueFrame(QStringLiteral("Frame7"), texts::kParityFrame, QStringLiteral("Text5"), 0, texts::kNoParity));
+        fixedValueFrame(QStringLiteral("Frame5"), texts::kDataBitsFrame, QStringLiteral("Text3"), 8));
+    formatRow->addWidget(
+        fixedValueFrame(QStringLiteral("Frame6"), texts::kStopBitsFrame, QStringLiteral("Text4"), 1));
+    formatRow->addWidget(fixedValueFrame(QStringLiteral("Frame7"), texts::kParityFrame,
+                                         QStringLiteral("Text5"), 0, texts::kNoParity));
 
     auto* ok = new QPushButton(texts::kOk);
     ok->setObjectName(QStringLiteral("Command1"));
@@ -92,6 +113,7 @@ PortSettingsDialog::PortSettingsDialog(SerialLink& link, const QString& settings
     layout->addLayout(buttons);
 
     presetFromLink();
+    setSystem(QProcessEnvironment::systemEnvironment(), presentPorts());
 
     placeFromCentre(*this, mainArea, 2300, 2230);
 }
@@ -106,14 +128,60 @@ void PortSettingsDialog::presetFromLink() {
     for (int i = 0; i < rates.size(); ++i) {
         if (text == QStringLiteral("%1,n,8,1").arg(rates[i])) {
             m_rateOptions[i]->setChecked(true);
-            break;
+            return;
         }
     }
+    // A rate none of the options offers, kept from the settings file: no option is chosen, so
+    // that OK without a choice keeps it rather than saving 2400.
+    const int rate = m_link.baudRate();
+    if (!acceptedRates().contains(rate) || text != QStringLiteral("%1,n,8,1").arg(rate)) return;
+    QRadioButton* design = m_rateOptions[2];
+    design->setAutoExclusive(false);
+    design->setChecked(false);
+    design->setAutoExclusive(true);
+    m_keptRateLabel->setText(texts::kRateKept.arg(rate));
+    m_keptRateLabel->show();
+}
+
+void PortSettingsDialog::setSystem(const QProcessEnvironment& environment, const QList<PortInfo>& present) {
+    m_environment = environment;
+    m_present = present;
+    showDevice();
+}
+
+int PortSettingsDialog::checkedPort() const {
+    for (int i = 0; i < 4; ++i)
+        if (m_portOptions[i]->isChecked()) return i + 1;
+    return 1;
+}
+
+void PortSettingsDialog::showDevice() {
+    if (!m_deviceLabel) return;
+    const int port = checkedPort();
+    const PortResolution r = resolvePort(port, m_environment, m_link.portMapping(), m_present);
+    const QString device = r.info.portName.isEmpty() ? r.device : describePort(r.info);
+    QString text;
+    switch (r.source) {
+    case PortResolution::Source::Environment:
+        text = texts::kDeviceFromEnvironment.arg(device).arg(port);
+        break;
+    case PortResolution::Source::Mapped:
+        text = texts::kDeviceIs.arg(device);
+        break;
+    case PortResolution::Source::Automatic:
+        text = texts::kDeviceAutomatic.arg(device);
+        break;
+    case PortResolution::Source::None:
+        text = r.wanted.isAutomatic() ? texts::kNoDevice : texts::kMappedAbsent.arg(wantedText(r.wanted));
+        break;
+    }
+    m_deviceLabel->setText(text);
 }
 
 void PortSettingsDialog::accept() {
     for (int i = 0; i < 4; ++i)
         if (m_portOptions[i]->isChecked()) m_link.setPortNumber(static_cast<qint16>(i + 1));
+    // With no rate option chosen the link keeps the rate it has.
     const QList<int>& rates = supportedRates();
     for (int i = 0; i < 6; ++i)
         if (m_rateOptions[i]->isChecked()) m_link.setSettings(QStringLiteral("%1,n,8,1").arg(rates[i]));

@@ -1,8 +1,6 @@
 #include "link/qt_serial_link.h"
 #include "link/port_names.h"
 
-#include <QSerialPortInfo>
-
 namespace serial {
 
 QtSerialLink::QtSerialLink(QObject* parent) : SerialLink(parent) {
@@ -22,10 +20,8 @@ PortError QtSerialLink::classify(QSerialPort::SerialPortError error) {
 }
 
 QString QtSerialLink::deviceName() const {
-    QStringList devices;
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const auto& info : ports) devices << info.portName();
-    return deviceForPort(portNumber(), devices);
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    return resolvePort(portNumber(), environment, portMapping(), presentPorts()).device;
 }
 
 PortError QtSerialLink::open() {

@@ -1,6 +1,8 @@
 #pragma once
 // The one serial port of the program, behind a small interface so that the windows and the poll
 // cycles run the same against QSerialPort and against a fake in tests.
+#include "link/port_names.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -27,6 +29,9 @@ public:
     qint16 portNumber() const { return m_portNumber; }
     void setSettings(const QString& settings) { m_settings = settings; }
     QString settings() const { return m_settings; }
+    // Which adapters COM1 to COM4 stand for; automatic unless the operator chose one.
+    void setPortMapping(const PortMapping& mapping) { m_mapping = mapping; }
+    const PortMapping& portMapping() const { return m_mapping; }
 
     // The rate of the settings text: its leading digits, blanks before them ignored (" 9600,n,8,1"
     // gives 9600). 0 when there are none.
@@ -50,6 +55,7 @@ signals:
 private:
     qint16 m_portNumber = 1;
     QString m_settings = QStringLiteral("9600,n,8,1");
+    PortMapping m_mapping{};
 };
 
 } // namespace serial

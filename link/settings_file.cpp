@@ -1,11 +1,11 @@
 #include "link/settings_file.h"
 
 #include <QDir>
-#include <algorithm>
-#include <cctype>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <cctype>
 
 namespace serial {
 
@@ -14,9 +14,16 @@ const QList<int>& supportedRates() {
     return rates;
 }
 
+const QList<int>& acceptedRates() {
+    static const QList<int> rates = {110, 300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+    return rates;
+}
+
 int rateOf(const QString& settingsText) {
     int i = 0;
-    while (i < settingsText.size() && (settingsText[i] == QLatin1Char(' ') || settingsText[i] == QLatin1Char('\t'))) ++i;
+    while (i < settingsText.size() &&
+           (settingsText[i] == QLatin1Char(' ') || settingsText[i] == QLatin1Char('\t')))
+        ++i;
     qint64 rate = 0;
     for (; i < settingsText.size() && settingsText[i].isDigit() && settingsText[i].unicode() < 128; ++i) {
         rate = rate * 10 + (settingsText[i].unicode() - '0');
@@ -35,19 +42,22 @@ namespace {
 // quote (commas and blanks kept) and whatever follows up to the next comma is dropped; a bare
 // field runs to the next comma and loses trailing blanks. A line end ends a field.
 QByteArray readField(const QByteArray& line, int& pos) {
-    while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+    while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t'))
+        ++pos;
     QByteArray value;
     if (pos < line.size() && line[pos] == '"') {
         const int close = line.indexOf('"', pos + 1);
         const int end = close < 0 ? line.size() : close;
         value = line.mid(pos + 1, end - pos - 1);
         pos = end;
-        while (pos < line.size() && line[pos] != ',') ++pos;
+        while (pos < line.size() && line[pos] != ',')
+            ++pos;
     } else {
         const int comma = line.indexOf(',', pos);
         const int end = comma < 0 ? line.size() : comma;
         value = line.mid(pos, end - pos);
-        while (!value.isEmpty() && (value.endsWith(' ') || value.endsWith('\t'))) value.chop(1);
+        while (!value.isEmpty() && (value.endsWith(' ') || value.endsWith('\t')))
+            value.chop(1);
         pos = end;
     }
     if (pos < line.size() && line[pos] == ',') ++pos;
@@ -60,7 +70,8 @@ ReadResult parseSettings(const QByteArray& content) {
     QByteArray line = content;
     const int lineEnd = line.indexOf('\n');
     if (lineEnd >= 0) line.truncate(lineEnd);
-    while (line.endsWith('\r')) line.chop(1);
+    while (line.endsWith('\r'))
+        line.chop(1);
     if (line.trimmed().isEmpty()) return {std::nullopt, QStringLiteral("文件为空")};
 
     int pos = 0;
@@ -76,14 +87,18 @@ ReadResult parseSettings(const QByteArray& content) {
     if (!ok || number < 1 || number > 32767 || !std::all_of(portText.begin() + 3, portText.end(), ::isdigit))
         return {std::nullopt, QStringLiteral("通讯口“%1”无法识别").arg(QString::fromLatin1(portText))};
 
-    if (!hasSecond) return {std::nullopt, QStringLiteral("缺少波特率")};
+    // A good port is kept even when the rate is not: the operator then only has to fix the rate.
+    LinkSettings kept;
+    kept.portNumber = static_cast<qint16>(number);
+    if (!hasSecond) return {kept, QStringLiteral("缺少波特率")};
     const QString settings = QString::fromLatin1(rateText) + QStringLiteral(",n,8,1");
     const int rate = rateOf(settings);
     const QString afterDigits = QString::fromLatin1(rateText).trimmed().mid(QString::number(rate).size());
-    if (!supportedRates().contains(rate) || !afterDigits.isEmpty())
-        return {std::nullopt, QStringLiteral("波特率“%1”无法识别").arg(QString::fromLatin1(rateText))};
+    if (!acceptedRates().contains(rate) || !afterDigits.isEmpty())
+        return {kept, QStringLiteral("波特率“%1”无法使用").arg(QString::fromLatin1(rateText))};
 
-    return {LinkSettings{static_cast<qint16>(number), settings}, QString()};
+    kept.settings = settings;
+    return {kept, QString()};
 }
 
 ReadResult readSettingsFile(const QString& path) {
@@ -102,8 +117,9 @@ QByteArray formatSettings(const LinkSettings& s) {
 }
 
 bool writeSettingsFile(const QString& path, const LinkSettings& settings, QString* error) {
-    return replaceFile(path, formatSettings(settings),
-                       [](QIODevice& file, const QByteArray& bytes) { return file.write(bytes); }, error);
+    return replaceFile(
+        path, formatSettings(settings),
+        [](QIODevice& file, const QByteArray& bytes) { return file.write(bytes); }, error);
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes, const ByteWriter& write, QString* error) {

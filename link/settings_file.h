@@ -1,8 +1,8 @@
 #pragma once
 // The link settings file data/Communicate.txt: one line, the port ("COM3") and the rate (" 4800"),
 // each in double quotes, comma-separated, CR LF.
-#include <QString>
 #include <QIODevice>
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -11,11 +11,17 @@ namespace serial {
 struct LinkSettings {
     qint16 portNumber = 1;
     QString settings = QStringLiteral("9600,n,8,1"); // as the port takes it, e.g. " 9600,n,8,1"
-    bool operator==(const LinkSettings& o) const { return portNumber == o.portNumber && settings == o.settings; }
+    bool operator==(const LinkSettings& o) const {
+        return portNumber == o.portNumber && settings == o.settings;
+    }
 };
 
 // The rates the port settings offer.
 const QList<int>& supportedRates();
+
+// The standard rates a serial port can be set to: those offered and the common ones beside them
+// that a settings file may hold (38400 and up, 300 and below).
+const QList<int>& acceptedRates();
 
 // Leading digits of a settings text, blanks before them skipped (" 9600,n,8,1" gives 9600).
 int rateOf(const QString& settingsText);
@@ -24,12 +30,14 @@ int rateOf(const QString& settingsText);
 QString settingsFilePath(const QString& programDir);
 
 struct ReadResult {
-    std::optional<LinkSettings> settings; // nothing when the file is missing or malformed
-    QString problem;                      // why, for the operator
+    // Nothing when the file is missing or names no port. With a port but a `problem`, the port is
+    // the file's and the rate the default 9600, because the file's rate could not be used.
+    std::optional<LinkSettings> settings;
+    QString problem; // what could not be used and why, for the operator; empty when all of it was
 };
 
 // Parses the file's text. The port text is "COM" and a whole number from 1 to 32767; the rate
-// text must name one of the supported rates.
+// text must name one of the accepted rates, or the port is kept with the default rate.
 ReadResult parseSettings(const QByteArray& content);
 ReadResult readSettingsFile(const QString& path);
 

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "config/settings_format.h"
 #include "fake_link.h"
 #include "link/settings_file.h"
 #include "recording_sink.h"
@@ -19,12 +20,19 @@ namespace {
 class TestableMainWindow : public app::MainWindow {
 public:
     using app::MainWindow::MainWindow;
-    int searches = 0, portDialogs = 0, diagnoses = 0;
+    int searches = 0, portDialogs = 0, diagnoses = 0, configDialogs = 0;
+    // What the stand-in 配置 dialog does on OK; nothing when empty.
+    std::function<void(config::AppSettings&)> configChoice;
 
 protected:
     void showSearchDialog() override { ++searches; }
     void showPortSettingsDialog() override { ++portDialogs; }
     void showDiagnosisWindow() override { ++diagnoses; }
+    bool showConfigDialog() override {
+        ++configDialogs;
+        if (configChoice) configChoice(appSettings());
+        return bool(configChoice);
+    }
 };
 
 void fillRow(InstrumentList& list, int row, const QString& address, const QString& type) {
@@ -76,23 +84,29 @@ private slots:
     void unusableSettingsFallBackToDefaults_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("present");
-        QTest::newRow("missing") << QByteArray() << false;
-        QTest::newRow("one field") << QByteArray("\"COM3\"\r\n") << true;
+        QTest::addColumn<int>("port");
+        QTest::newRow("missing") << QByteArray() << false << 1;
+        QTest::newRow("port letter") << QByteArray("\"COMX\",\" 9600\"\r\n") << true << 1;
+        // The port is kept when only the rate cannot be used.
+        QTest::newRow("one field") << QByteArray("\"COM3\"\r\n") << true << 3;
+        QTest::newRow("rate no port takes") << QByteArray("\"COM2\",\" 9601\"\r\n") << true << 2;
     }
     void unusableSettingsFallBackToDefaults() {
         QFETCH(QByteArray, content);
         QFETCH(bool, present);
+        QFETCH(int, port);
         const QString path = serial::settingsFilePath(m_dir.path());
         QFile::remove(path);
         if (present) writeFile(path, content);
         m_link.setPortNumber(4);
         m_link.setSettings(QStringLiteral("600,n,8,1"));
         auto w = makeWindow();
-        QCOMPARE(int(m_link.portNumber()), 1);
+        QCOMPARE(int(m_link.portNumber()), port);
         QCOMPARE(m_link.baudRate(), 9600);
         w->startUp();
         QCOMPARE(m_sink.shown.size(), 1);
         QCOMPARE(m_sink.shown[0].title, QStringLiteral("提示"));
+        QVERIFY(m_sink.shown[0].text.contains(QStringLiteral("COM%1，9600bps").arg(port)));
         QCOMPARE(w->searches, 1);
         // Nothing is written until the operator saves.
         QCOMPARE(QFile::exists(path), present);
@@ -216,12 +230,49 @@ private slots:
         auto w = makeWindow();
         fillRow(w->instruments(), 1, QStringLiteral("0001（0x01H）"), QStringLiteral("LED系列——频率表"));
         w->toolbarButtonClicked(key);
-        for (const char* name : {"open", "save", "print", "terminal", "station", "current", "history", "Split",
+        for (const char* name : {"open", "save", "print", "terminal", "current", "history", "Split",
                                  "Horizon", "Plumb", "Cascade", "Item", "topic", "about", "homepage"})
             w->findChild<QAction*>(QString::fromLatin1(name))->trigger();
-        QCOMPARE(w->searches + w->portDialogs + w->diagnoses, 0);
+        QCOMPARE(w->searches + w->portDialogs + w->diagnoses + w->configDialogs, 0);
         QCOMPARE(w->instruments().text(1, 2), QStringLiteral("LED系列——频率表"));
         QVERIFY(m_sink.shown.isEmpty());
+    }
+
+    // 配置 from the menu and the toolbar; the port mapping reaches the link at start-up and after OK,
+    // never after Cancel.
+    void configuration_data() {
+        QTest::addColumn<bool>("fromToolbar");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("menu, OK") << false << true;
+        QTest::newRow("toolbar, OK") << true << true;
+        QTest::newRow("menu, Cancel") << false << false;
+    }
+    void configuration() {
+        QFETCH(bool, fromToolbar);
+        QFETCH(bool, ok);
+        config::AppValues saved;
+        saved.portMapping[1] = {QStringLiteral("A5"), QStringLiteral("ttyUSB0")};
+        writeFile(config::AppSettings::filePath(m_dir.path()), config::formatAppSettings(saved));
+        m_link.setPortMapping({});
+        auto w = makeWindow();
+        w->startUp();
+        QVERIFY(m_sink.shown.isEmpty());
+        QVERIFY(m_link.portMapping() == saved.portMapping);
+
+        if (ok)
+            w->configChoice = [](config::AppSettings& s) {
+                config::AppValues v = s.values();
+                v.portMapping[1] = {};
+                v.portMapping[3] = {QString(), QStringLiteral("ttyS0")};
+                s.setValues(v);
+            };
+        if (fromToolbar) w->toolbarButtonClicked(QStringLiteral("TConfig"));
+        else w->findChild<QAction*>(QStringLiteral("station"))->trigger();
+        QCOMPARE(w->configDialogs, 1);
+        QCOMPARE(m_link.portMapping()[3].portName, ok ? QStringLiteral("ttyS0") : QString());
+        QCOMPARE(m_link.portMapping()[1].isAutomatic(), ok);
+        QCOMPARE(w->searches + w->portDialogs + w->diagnoses, 1); // the start-up search only
+        QFile::remove(config::AppSettings::filePath(m_dir.path()));
     }
 
     void exitEndsTheProgram() {

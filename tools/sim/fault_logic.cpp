@@ -3,6 +3,8 @@
 #include "protocol/fields.h"
 #include "protocol/frame.h"
 
+#include <algorithm>
+
 namespace sim {
 
 bool rollPercent(int percent, QRandomGenerator& random) {
@@ -34,6 +36,18 @@ QByteArray garbageBurst(QRandomGenerator& random) {
     QByteArray out;
     for (int i = 0; i < length; ++i)
         out += junkByte(random);
+    return out;
+}
+
+QByteArray garbledFrom(const QByteArray& bytes, int from, QRandomGenerator& random) {
+    QByteArray out = bytes;
+    for (int i = std::max(from, 0); i < out.size(); ++i) {
+        char c;
+        do
+            c = junkByte(random);
+        while (c == bytes[i]);
+        out[i] = c;
+    }
     return out;
 }
 

@@ -30,6 +30,11 @@ char junkByte(QRandomGenerator& random);
 // One to eight junk bytes.
 QByteArray garbageBurst(QRandomGenerator& random);
 
+// `bytes` with junk in place of everything from `from` (0-based) on, as two transmitters talking at
+// once leave it: the same length, each junk byte different from the one it replaces and never "@"
+// or CR. `from` at or beyond the end changes nothing.
+QByteArray garbledFrom(const QByteArray& bytes, int from, QRandomGenerator& random);
+
 // What the line carries for one request line.
 struct Answer {
     QByteArray echo;      // goes out at once

@@ -29,10 +29,11 @@ QByteArray printable(const QByteArray& bytes) {
 } // namespace
 
 SimBus::SimBus(const SimOptions& options, Line& line, quint32 seed, QObject* parent)
-    : QObject(parent), m_options(options), m_transmitter(line, options.baud, this), m_random(seed) {
+    : QObject(parent), m_options(options), m_random(seed),
+      m_transmitter(line, options.baud, options.halfDuplex, m_random, this) {
     m_clock.start();
     for (const Instrument& i : m_options.instruments)
-        m_typeOf.insert(i.address, i.typeCode);
+        m_instruments.insert(i.address, i);
     connect(&line, &Line::received, this, &SimBus::onReceived);
     m_garbageTimer.setSingleShot(true);
     connect(&m_garbageTimer, &QTimer::timeout, this, &SimBus::sendGarbage);
@@ -46,25 +47,45 @@ void SimBus::onReceived(const QByteArray& bytes) {
 
 void SimBus::answer(const QByteArray& line) {
     log("<-", line);
+    const BusSchedule::Request request = m_transmitter.requestArrived(int(line.size()));
+    logCollisions();
     const std::optional<int> address = requestedAddress(line);
     QByteArray reply;
-    if (address && m_typeOf.contains(*address)) {
+    const bool ours = address && m_instruments.contains(*address);
+    if (ours && request.heard) {
         const Moment when =
             m_options.fixed ? Moment::fixedValues() : Moment::live(m_clock.elapsed() / 1000.0);
-        reply = buildReply(m_typeOf.value(*address), *address, when, m_random);
+        reply = buildReply(m_instruments.value(*address).typeCode, *address, when, m_random);
     }
     const int to = address.value_or(-1);
     const Answer planned = planAnswer(line, to, reply, m_answered.contains(to), m_options.faults, m_random);
     if (!planned.echo.isEmpty()) {
         log("<>", planned.echo);
-        m_transmitter.send(planned.echo, 0);
+        m_transmitter.send(BlockKind::Echo, planned.echo, m_transmitter.nowUs());
     }
     if (planned.replied) {
         m_answered.insert(to);
         log("->", planned.reply);
-        m_transmitter.send(planned.reply, m_options.delayMs);
+        const qint64 turnaroundUs = qint64(turnaroundOf(m_instruments.value(to), m_options)) * 1000;
+        m_transmitter.send(BlockKind::Reply, planned.reply, request.endUs + turnaroundUs, to);
+        logCollisions();
+    } else if (ours && !request.heard) {
+        log("--", "no answer (the request met a reply on the line)");
     } else if (!reply.isEmpty()) {
         log("--", "no answer (dropped or silent)");
+    }
+}
+
+void SimBus::logCollisions() {
+    // Addresses as the frames write them.
+    const auto hex = [](int address) {
+        return QByteArray::number(address, 16).rightJustified(2, '0').toUpper();
+    };
+    for (const Collision& c : m_transmitter.takeCollisions()) {
+        const QByteArray other =
+            c.otherAddress < 0 ? QByteArray("a request") : "the reply of " + hex(c.otherAddress);
+        log("xx", "reply of " + hex(c.address) + " garbled from character " + QByteArray::number(c.from + 1) +
+                      " of " + QByteArray::number(c.length) + " by " + other);
     }
 }
 
@@ -73,7 +94,7 @@ void SimBus::sendGarbage() {
     if (m_transmitter.isIdle()) {
         const QByteArray junk = garbageBurst(m_random);
         log("~~", junk);
-        m_transmitter.send(junk, 0);
+        m_transmitter.send(BlockKind::Garbage, junk, m_transmitter.nowUs());
     }
     scheduleGarbage();
 }

@@ -16,24 +16,25 @@ namespace sim {
 
 class SimBus : public QObject {
     Q_OBJECT
-public:
+  public:
     SimBus(const SimOptions& options, Line& line, quint32 seed, QObject* parent = nullptr);
 
-private:
+  private:
     void onReceived(const QByteArray& bytes);
     void answer(const QByteArray& line);
     void sendGarbage();
     void scheduleGarbage();
+    void logCollisions();
     void log(const char* direction, const QByteArray& bytes) const;
 
     SimOptions m_options;
+    QRandomGenerator m_random;
     Transmitter m_transmitter;
     RequestReader m_reader;
-    QRandomGenerator m_random;
     QElapsedTimer m_clock;
     QTimer m_garbageTimer;
-    QHash<int, int> m_typeOf; // address -> type code
-    QSet<int> m_answered;     // addresses that have replied
+    QHash<int, Instrument> m_instruments; // by address
+    QSet<int> m_answered;                 // addresses that have replied
 };
 
 } // namespace sim

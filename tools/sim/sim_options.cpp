@@ -48,9 +48,15 @@ const char* const kNotes =
     "on that percentage of replies; --garbage sends bursts of one to eight junk bytes, never \"@\"\n"
     "or CR, at random moments while the line is idle, so a reader that drops noise before \"@\"\n"
     "loses nothing; --silent ADDR lets that instrument answer once and never again.\n"
-    "Replies leave after the turnaround delay, paced at ten bit times a character.\n"
+    "Replies leave after the turnaround delay, paced at ten bit times a character; an instrument\n"
+    "given as ADDR:CODE:MS has a turnaround of its own, e.g. 7:02:300 for one slow instrument.\n"
+    "--half-duplex puts requests and replies on one pair of wires: a request takes its own line\n"
+    "time and turnarounds count from its end; a request that meets a reply on the line garbles\n"
+    "that reply (junk in place of its tail) and is answered by nobody; two replies that meet\n"
+    "garble each other.\n"
     "Type codes outside the catalogue answer with no data fields.\n"
-    "--verbose marks each line: <- received, -> reply, <> echo, ~~ garbage, -- no answer.\n"
+    "--verbose marks each line: <- received, -> reply, <> echo, ~~ garbage, -- no answer,\n"
+    "xx a reply garbled on a half-duplex line (one line per garbling, to be counted).\n"
     "SIGTERM and SIGINT end the simulator cleanly; standard input is not watched, since a\n"
     "background job's standard input is often /dev/null.\n\n";
 
@@ -66,13 +72,19 @@ QList<Instrument> defaultInstruments() {
 
 std::optional<Instrument> parseInstrument(const QString& text) {
     const QStringList parts = text.split(QLatin1Char(':'));
-    if (parts.size() != 2 || parts[1].size() != 2) return std::nullopt;
+    if (parts.size() < 2 || parts.size() > 3 || parts[1].size() != 2) return std::nullopt;
     const auto address = intInRange(parts[0], 0, 255);
     bool ok = false;
     const int code = parts[1].toInt(&ok, 16);
     if (!address || !ok || parts[1].startsWith(QLatin1Char('-')) || parts[1].startsWith(QLatin1Char('+')))
         return std::nullopt;
-    return Instrument{*address, code};
+    Instrument instrument{*address, code};
+    if (parts.size() == 3) {
+        const auto turnaround = intInRange(parts[2], 0, 10000);
+        if (!turnaround || parts[2].trimmed().startsWith(QLatin1Char('+'))) return std::nullopt;
+        instrument.turnaroundMs = *turnaround;
+    }
+    return instrument;
 }
 
 ParseResult parseOptions(const QStringList& arguments) {
@@ -88,13 +100,16 @@ ParseResult parseOptions(const QStringList& arguments) {
                                   QStringLiteral("RATE"), QStringLiteral("9600"));
     const QCommandLineOption instrument(
         QStringLiteral("instrument"),
-        QStringLiteral("An instrument, ADDR decimal, CODE two hex digits; repeatable. Default: every "
-                       "catalogue type at addresses 1 to 18."),
-        QStringLiteral("ADDR:CODE"));
+        QStringLiteral("An instrument, ADDR decimal, CODE two hex digits, its own turnaround in ms "
+                       "if given; repeatable. Default: every catalogue type at addresses 1 to 18."),
+        QStringLiteral("ADDR:CODE[:MS]"));
     const QCommandLineOption fixed(QStringLiteral("fixed"),
                                    QStringLiteral("Hold every value at its constant."));
     const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Turnaround delay (20)."),
                                    QStringLiteral("MS"), QStringLiteral("20"));
+    const QCommandLineOption halfDuplex(
+        QStringLiteral("half-duplex"),
+        QStringLiteral("Requests and replies share the wire and can collide."));
     const QCommandLineOption echo(QStringLiteral("echo"), QStringLiteral("Repeat each request line."));
     const QCommandLineOption noise(QStringLiteral("noise"), QStringLiteral("A junk byte before each reply."));
     const QCommandLineOption corrupt(QStringLiteral("corrupt"),
@@ -111,8 +126,8 @@ ParseResult parseOptions(const QStringList& arguments) {
         QStringLiteral("seed"), QStringLiteral("Seed of the random values and faults."), QStringLiteral("N"));
     const QCommandLineOption verbose(QStringLiteral("verbose"),
                                      QStringLiteral("Print every request and reply on standard error."));
-    parser.addOptions({pty, port, baud, instrument, fixed, delay, echo, noise, corrupt, drop, garbage, silent,
-                       seed, verbose});
+    parser.addOptions({pty, port, baud, instrument, fixed, delay, halfDuplex, echo, noise, corrupt, drop,
+                       garbage, silent, seed, verbose});
 
     ParseResult result;
     if (!parser.parse(arguments)) {
@@ -146,7 +161,8 @@ ParseResult parseOptions(const QStringList& arguments) {
     for (const QString& text : parser.values(instrument)) {
         const auto parsed = parseInstrument(text);
         if (!parsed)
-            return fail(QStringLiteral("Bad instrument %1: expected ADDR:CODE, e.g. 5:02").arg(text));
+            return fail(QStringLiteral("Bad instrument %1: expected ADDR:CODE[:MS], e.g. 5:02 or 7:02:300")
+                            .arg(text));
         for (const Instrument& known : options.instruments)
             if (known.address == parsed->address)
                 return fail(QStringLiteral("Address %1 is given twice").arg(parsed->address));
@@ -158,6 +174,7 @@ ParseResult parseOptions(const QStringList& arguments) {
     const auto delayMs = intInRange(parser.value(delay), 0, 10000);
     if (!delayMs) return fail(QStringLiteral("Bad delay: %1 (0 to 10000 ms)").arg(parser.value(delay)));
     options.delayMs = *delayMs;
+    options.halfDuplex = parser.isSet(halfDuplex);
 
     options.faults.echo = parser.isSet(echo);
     options.faults.noise = parser.isSet(noise);

@@ -1,43 +1,37 @@
 #pragma once
-// Sends bytes onto the line at the pace the baud rate allows, each block not before its own start
-// time and never overlapping the one before, so that the program receives a reply in pieces as it
-// would from a real instrument. A pseudo-terminal carries bytes at once, hence the pacing here.
+// Sends bytes onto the line when the bus schedule says the line carries them, so that the program
+// receives a reply in pieces as it would from a real instrument. A pseudo-terminal carries bytes
+// at once, hence the pacing here.
+#include "tools/sim/bus_schedule.h"
 #include "tools/sim/line.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
-#include <deque>
 
 namespace sim {
 
 class Transmitter : public QObject {
     Q_OBJECT
-public:
-    Transmitter(Line& line, int baud, QObject* parent = nullptr);
+  public:
+    Transmitter(Line& line, int baud, bool halfDuplex, QRandomGenerator& random, QObject* parent = nullptr);
 
-    // Queues `bytes` to start `delayMs` from now, or when the line is free, whichever is later.
-    void send(const QByteArray& bytes, int delayMs);
-    bool isIdle() const { return m_queue.empty(); }
-
-private:
-    struct Block {
-        QByteArray bytes;
-        qint64 notBeforeUs = 0;
-    };
-
-    void tick();
+    // Microseconds since the transmitter was made: the schedule's clock.
     qint64 nowUs() const { return m_clock.nsecsElapsed() / 1000; }
 
+    BusSchedule::Request requestArrived(int length) { return m_schedule.requestArrived(nowUs(), length); }
+    // Queues `bytes` to start at `notBeforeUs` on the schedule's clock, or when the line is free.
+    void send(BlockKind kind, const QByteArray& bytes, qint64 notBeforeUs, int address = -1);
+    QList<Collision> takeCollisions() { return m_schedule.takeCollisions(); }
+    bool isIdle() const { return m_schedule.idle(); }
+
+  private:
+    void tick();
+
     Line& m_line;
-    int m_baud = 9600;
+    BusSchedule m_schedule;
     QElapsedTimer m_clock;
     QTimer m_timer;
-    std::deque<Block> m_queue;
-    bool m_started = false;  // the front block has begun
-    qint64 m_startUs = 0;    // when it began
-    qint64 m_sent = 0;       // its characters sent so far
-    qint64 m_lineFreeUs = 0; // when the block before it ended
 };
 
 } // namespace sim

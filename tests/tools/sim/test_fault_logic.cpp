@@ -35,13 +35,15 @@ QString described(const sim::Answer& a, const QByteArray& reply) {
 
 class TestFaultLogic : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void rollPercentExtremes_data();
     void rollPercentExtremes();
     void rollPercentRate();
     void wrongCheckFailsOnlyTheCheck_data();
     void wrongCheckFailsOnlyTheCheck();
     void junkNeverLooksLikeAFrame();
+    void garbledTail_data();
+    void garbledTail();
     void plan_data();
     void plan();
     void programStillFindsTheReply();
@@ -114,6 +116,33 @@ void TestFaultLogic::junkNeverLooksLikeAFrame() {
     }
     // Every other byte value does turn up.
     QCOMPARE(seen.size(), 254);
+}
+
+void TestFaultLogic::garbledTail_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("junkFrom"); // first byte that must differ; the length: none
+    const int length = int(goodReply().size());
+    QTest::newRow("whole reply") << 0 << 0;
+    QTest::newRow("after the address") << 3 << 3;
+    QTest::newRow("only the CR") << length - 1 << length - 1;
+    QTest::newRow("at the end: untouched") << length << length;
+    QTest::newRow("before the start counts from the start") << -4 << 0;
+}
+
+void TestFaultLogic::garbledTail() {
+    QFETCH(int, from);
+    QFETCH(int, junkFrom);
+    const QByteArray reply = goodReply();
+    for (quint32 seed = 0; seed < 200; ++seed) {
+        QRandomGenerator random(seed);
+        const QByteArray out = sim::garbledFrom(reply, from, random);
+        QCOMPARE(out.size(), reply.size());
+        QCOMPARE(out.left(junkFrom), reply.left(junkFrom));
+        for (int i = junkFrom; i < out.size(); ++i) {
+            QVERIFY(out[i] != reply[i]);
+            QVERIFY(out[i] != '@' && out[i] != '\r');
+        }
+    }
 }
 
 void TestFaultLogic::plan_data() {

@@ -10,7 +10,7 @@
 
 class TestSimInput : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void requestedAddress_data();
     void requestedAddress();
     void linesAcrossChunks_data();
@@ -89,41 +89,70 @@ void TestSimInput::parseInstrument_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("address"); // -1: rejected
     QTest::addColumn<int>("code");
-    QTest::newRow("meter at 5") << "5:02" << 5 << 0x02;
-    QTest::newRow("lower-case code") << "200:8a" << 200 << 0x8A;
-    QTest::newRow("unlisted code") << "7:0C" << 7 << 0x0C;
-    QTest::newRow("address 256") << "256:02" << -1 << 0;
-    QTest::newRow("negative address") << "-1:02" << -1 << 0;
-    QTest::newRow("hex address") << "1F:02" << -1 << 0;
-    QTest::newRow("one-digit code") << "5:2" << -1 << 0;
-    QTest::newRow("non-hex code") << "5:G2" << -1 << 0;
-    QTest::newRow("no colon") << "502" << -1 << 0;
-    QTest::newRow("two colons") << "5:02:1" << -1 << 0;
+    QTest::addColumn<int>("turnaround"); // -1: the bus's
+    QTest::newRow("meter at 5") << "5:02" << 5 << 0x02 << -1;
+    QTest::newRow("lower-case code") << "200:8a" << 200 << 0x8A << -1;
+    QTest::newRow("unlisted code") << "7:0C" << 7 << 0x0C << -1;
+    QTest::newRow("slow instrument") << "7:02:300" << 7 << 0x02 << 300;
+    QTest::newRow("instant instrument") << "8:96:0" << 8 << 0x96 << 0;
+    QTest::newRow("longest turnaround") << "9:02:10000" << 9 << 0x02 << 10000;
+    QTest::newRow("turnaround too long") << "9:02:10001" << -1 << 0 << 0;
+    QTest::newRow("turnaround negative") << "9:02:-1" << -1 << 0 << 0;
+    QTest::newRow("turnaround with sign") << "9:02:+5" << -1 << 0 << 0;
+    QTest::newRow("turnaround empty") << "9:02:" << -1 << 0 << 0;
+    QTest::newRow("turnaround not a number") << "9:02:5ms" << -1 << 0 << 0;
+    QTest::newRow("address 256") << "256:02" << -1 << 0 << 0;
+    QTest::newRow("negative address") << "-1:02" << -1 << 0 << 0;
+    QTest::newRow("hex address") << "1F:02" << -1 << 0 << 0;
+    QTest::newRow("one-digit code") << "5:2" << -1 << 0 << 0;
+    QTest::newRow("non-hex code") << "5:G2" << -1 << 0 << 0;
+    QTest::newRow("no colon") << "502" << -1 << 0 << 0;
+    QTest::newRow("three colons") << "5:02:1:2" << -1 << 0 << 0;
 }
 
 void TestSimInput::parseInstrument() {
     QFETCH(QString, text);
     QFETCH(int, address);
     QFETCH(int, code);
+    QFETCH(int, turnaround);
     const auto parsed = sim::parseInstrument(text);
     QCOMPARE(parsed.has_value(), address >= 0);
-    if (parsed) QCOMPARE(*parsed, (sim::Instrument{address, code}));
+    if (parsed) QCOMPARE(*parsed, (sim::Instrument{address, code, turnaround}));
 }
 
 void TestSimInput::options_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("everything")
-        << QStringList{"--pty", "--fixed", "--delay", "5", "--instrument", "5:02", "--instrument", "6:96",
-                       "--echo", "--noise", "--garbage", "--corrupt", "10", "--drop", "20", "--silent", "5",
-                       "--seed", "77", "--baud", "19200", "--verbose"}
-        << true;
+    QTest::newRow("everything") << QStringList{"--pty",
+                                               "--fixed",
+                                               "--delay",
+                                               "5",
+                                               "--instrument",
+                                               "5:02",
+                                               "--instrument",
+                                               "6:96:300",
+                                               "--echo",
+                                               "--noise",
+                                               "--garbage",
+                                               "--corrupt",
+                                               "10",
+                                               "--drop",
+                                               "20",
+                                               "--silent",
+                                               "5",
+                                               "--seed",
+                                               "77",
+                                               "--baud",
+                                               "19200",
+                                               "--verbose",
+                                               "--half-duplex"}
+                                << true;
     QTest::newRow("serial port") << QStringList{"--port", "/dev/ttyUSB0", "--baud", "600"} << true;
     QTest::newRow("pty and port") << QStringList{"--pty", "--port", "/dev/ttyS0"} << false;
     QTest::newRow("empty port") << QStringList{"--port", ""} << false;
     QTest::newRow("baud between rates") << QStringList{"--baud", "9000"} << false;
     QTest::newRow("same address twice")
-        << QStringList{"--instrument", "5:02", "--instrument", "5:04"} << false;
+        << QStringList{"--instrument", "5:02", "--instrument", "5:04:100"} << false;
     QTest::newRow("corrupt over 100") << QStringList{"--corrupt", "101"} << false;
     QTest::newRow("silent address too big") << QStringList{"--silent", "300"} << false;
     QTest::newRow("seed not a number") << QStringList{"--seed", "x"} << false;
@@ -143,9 +172,11 @@ void TestSimInput::options() {
     const sim::SimOptions& o = *r.options;
     QVERIFY(o.port.isEmpty());
     QCOMPARE(o.baud, 19200);
-    QCOMPARE(o.instruments, (QList<sim::Instrument>{{5, 0x02}, {6, 0x96}}));
-    QVERIFY(o.fixed && o.verbose);
+    QCOMPARE(o.instruments, (QList<sim::Instrument>{{5, 0x02}, {6, 0x96, 300}}));
+    QVERIFY(o.fixed && o.verbose && o.halfDuplex);
     QCOMPARE(o.delayMs, 5);
+    QCOMPARE(sim::turnaroundOf(o.instruments[0], o), 5);
+    QCOMPARE(sim::turnaroundOf(o.instruments[1], o), 300);
     QVERIFY(o.faults.echo && o.faults.noise && o.faults.garbage);
     QCOMPARE(o.faults.corruptPercent, 10);
     QCOMPARE(o.faults.dropPercent, 20);
@@ -159,7 +190,7 @@ void TestSimInput::defaultsCoverTheCatalogue() {
     const sim::SimOptions& o = *r.options;
     QCOMPARE(o.baud, 9600);
     QCOMPARE(o.delayMs, 20);
-    QVERIFY(!o.fixed && !o.seed);
+    QVERIFY(!o.fixed && !o.seed && !o.halfDuplex);
     // One instrument of every type, at addresses 1, 2, ... in catalogue order.
     const auto& types = protocol::catalogue();
     QCOMPARE(o.instruments.size(), qsizetype(types.size()));
