@@ -22,6 +22,8 @@ FixedField fixedFieldAt(const QByteArray& ntemp, int pos) {
             protocol::leadingDecimal(protocol::field(ntemp, pos + 4, 2))};
 }
 
-float floatAt(const QByteArray& ntemp, int pos) { return protocol::HexToFloat(protocol::field(ntemp, pos, 8)); }
+float floatAt(const QByteArray& ntemp, int pos) {
+    return protocol::HexToFloat(protocol::field(ntemp, pos, 8));
+}
 
 } // namespace views
