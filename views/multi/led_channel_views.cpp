@@ -64,11 +64,16 @@ const ReadingTable& dualChannelReadings() {
 }
 
 const ReadingTable& ledScannerReadings() {
-    static const ReadingTable table(joined({
-        channelSpecs(kDuoChannels, QStringLiteral("%1路"), 1, kDecimalsFromReply,
-                     QStringLiteral("channel %1, shown in turn with its number")),
-        alarmSpecs(kDuoAlarms, kAlarmMeaning),
-    }));
+    static const ReadingTable table = [] {
+        std::vector<ReadingSpec> channels =
+            channelSpecs(kDuoChannels, QStringLiteral("%1路"), 1, kDecimalsFromReply,
+                         QStringLiteral("channel %1, shown in turn with its number"));
+        // Where the panel reads them too: channel 13 over the alarm states, 14 to 16 behind them.
+        channels[12].meaning += QStringLiteral("; read over the alarm states");
+        for (int k = 13; k < kDuoChannels; ++k)
+            channels[k].meaning += QStringLiteral("; read behind the alarm states");
+        return ReadingTable(joined({channels, alarmSpecs(kDuoAlarms, kAlarmMeaning)}));
+    }();
     return table;
 }
 
