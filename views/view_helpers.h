@@ -36,6 +36,11 @@ FixedField fixedFieldAt(const QByteArray& ntemp, int pos);
 // An eight-digit float field at `pos`.
 float floatAt(const QByteArray& ntemp, int pos);
 
+// The field at `pos`, `width` characters, read as protocol::leadingHex reads it; and two characters
+// read as a hexadecimal byte (0 to 255), as protocol::hexByteAt reads them.
+quint32 leadingHexAt(const QByteArray& ntemp, int pos, int width);
+int hexByteAt(const QByteArray& ntemp, int pos);
+
 // Places a label or an image.
 inline void place(panel::Label& l, int left, int top) {
     l.left = left, l.top = top;

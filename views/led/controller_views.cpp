@@ -174,13 +174,13 @@ void showController(const QByteArray& ntemp, panel::PanelModel& panel, const Con
         if (ownDecimals(face, g)) next->decimals = replyDecimals(groups[g].displayDecimals);
         ++next;
     }
-    const int segment = protocol::hexByteAt(ntemp, kSegmentPos);
+    const int segment = hexByteAt(ntemp, kSegmentPos);
     if (face.hasSegment) (next++)->value = segment;
     // In double, so that a full-scale output of 255 reads exactly 100.0 %.
     const double percent = static_cast<double>(floatAt(ntemp, kOutputPos)) / kOutputFullScale;
     if (face.hasOutput) (next++)->value = percent;
 
-    const int status = protocol::hexByteAt(ntemp, kStatusPos);
+    const int status = hexByteAt(ntemp, kStatusPos);
     switch (face.status) {
     case StatusLamp::Untouched:
         break;
@@ -193,7 +193,7 @@ void showController(const QByteArray& ntemp, panel::PanelModel& panel, const Con
     }
     if (face.status != StatusLamp::Untouched) setFlag(*next++, panel.image2[4].visible);
     for (int i = 0; i < face.alarmCount; ++i) {
-        const int state = protocol::hexByteAt(ntemp, face.firstAlarmPos + 2 * i);
+        const int state = hexByteAt(ntemp, face.firstAlarmPos + 2 * i);
         applyAlarm(panel.image2[i], state);
         setFlag(*next++, alarmShown(state));
     }

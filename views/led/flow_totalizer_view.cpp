@@ -48,7 +48,7 @@ void ShowLL(const QByteArray& ntemp, panel::PanelModel& panel, qint16& /*tn*/, p
     for (int i = 0; i < kFloatCount; ++i)
         f[i] = floatAt(ntemp, kFirstFloatPos + 8 * i);
     for (int i = 0; i < kAlarmCount; ++i) {
-        const int state = protocol::hexByteAt(ntemp, kFirstAlarmPos + 2 * i);
+        const int state = hexByteAt(ntemp, kFirstAlarmPos + 2 * i);
         applyAlarm(panel.image2[i], state);
         setFlag(readings[AL1 + i], alarmShown(state));
     }

@@ -103,7 +103,7 @@ void ShowAC(const QByteArray& ntemp, panel::PanelModel& panel, qint16& /*tn*/, p
     // the two instruments the window was opened for.
     const bool meterWindow = panel.label3[2].caption == QString::fromUtf8(led::kPowerMeterTypeCaption);
     for (int i = 0; i < kLampCount; ++i) {
-        const quint32 state = protocol::leadingHex(protocol::field(ntemp, kFirstAlarmCharPos + i, 1));
+        const quint32 state = leadingHexAt(ntemp, kFirstAlarmCharPos + i, 1);
         // Any nonzero state lights, unlike the 1-or-2 rule.
         if (meterWindow) panel.image2[i].visible = state != 0;
         if (meterReply) setFlag(readings[kFirstLampReading + i], state != 0);

@@ -32,12 +32,12 @@ void ShowDX(const QByteArray& ntemp, panel::PanelModel& panel, qint16& /*tn*/, p
     const FixedField measured = fixedFieldAt(ntemp, kValuePos);
     // These meters give their display decimals as a hexadecimal byte, unlike the controllers,
     // so "0A" selects no pattern here rather than "0".
-    const int decimals = protocol::hexByteAt(ntemp, kDecimalsPos);
+    const int decimals = hexByteAt(ntemp, kDecimalsPos);
     readings[PV].value = measured.value;
     readings[PV].decimals = replyDecimals(decimals);
     // Every reply switches all four lamps, the two-alarm meter included.
     for (int i = 0; i < kAlarmCount; ++i) {
-        const int state = protocol::hexByteAt(ntemp, kFirstAlarmPos + 2 * i);
+        const int state = hexByteAt(ntemp, kFirstAlarmPos + 2 * i);
         applyAlarm(panel.image2[i], state);
         setFlag(readings[AL1 + i], alarmShown(state));
     }

@@ -31,7 +31,7 @@ void showLamps(panel::PanelModel& panel, int top) {
 void applyLamps(panel::PanelModel& panel, const QByteArray& ntemp, int firstPos,
                 protocol::Reading* firstFlag) {
     for (int k = 0; k < 3; ++k) {
-        const int state = protocol::hexByteAt(ntemp, firstPos + 2 * k);
+        const int state = hexByteAt(ntemp, firstPos + 2 * k);
         applyLcdAlarm(panel.image2[kFirstLamp + k], state);
         firstFlag[k].value = alarmShown(state) ? 1.0 : 0.0;
     }

@@ -40,9 +40,9 @@ void ShowLCDPID(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn, p
     lcdPidReadings().reset(readings);
     const int page = advancePage(tn, kCallsPerPage, kPages);
     const auto values = lcd::floatsFrom<4>(ntemp, kFirstValue);
-    const int manual = protocol::hexByteAt(ntemp, kFirstFlag);
-    const int number = protocol::hexByteAt(ntemp, kFirstFlag + 2);
-    const int suffix = protocol::hexByteAt(ntemp, kFirstFlag + 4);
+    const int manual = hexByteAt(ntemp, kFirstFlag);
+    const int number = hexByteAt(ntemp, kFirstFlag + 2);
+    const int suffix = hexByteAt(ntemp, kFirstFlag + 4);
     const bool isManual = manual == 1;
     lcd::readValues(&readings[IN1], values.data(), 4);
     setFlag(readings[MANUAL], isManual);

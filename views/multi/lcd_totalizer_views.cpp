@@ -32,7 +32,7 @@ struct PowerFailure {
 };
 
 PowerFailure powerFailureAt(const QByteArray& ntemp, int countPos, int timePos) {
-    return {protocol::hexByteAt(ntemp, countPos), floatAt(ntemp, timePos)};
+    return {hexByteAt(ntemp, countPos), floatAt(ntemp, timePos)};
 }
 
 void readPowerFailure(protocol::Reading* first, const PowerFailure& record) {

@@ -28,7 +28,7 @@ void readChannel(protocol::Reading& reading, const FixedField& channel) {
 void applyAlarms(panel::PanelModel& panel, const QByteArray& ntemp, int firstPos, int count,
                  protocol::Reading* firstReading) {
     for (int i = 0; i < count; ++i) {
-        const int state = protocol::hexByteAt(ntemp, firstPos + 2 * i);
+        const int state = hexByteAt(ntemp, firstPos + 2 * i);
         applyAlarm(panel.image2[i], state);
         setFlag(firstReading[i], alarmShown(state));
     }
