@@ -68,6 +68,10 @@ void TestReadings::workedReply_data() {
         "E80305"
         "FF000000",
         "PV=0.01/5 AL1=0/0 AL2=0/0 AL3=0/0 AL4=0/0");
+    row("06 five digits, the most negative", 0x06,
+        "FFFF00"
+        "02020202",
+        "PV=-32767/0 AL1=1/0 AL2=1/0 AL3=1/0 AL4=1/0");
     row("04 decimals 0A: ten places, at most six kept", 0x04,
         "D2040A"
         "00000000",
