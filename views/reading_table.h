@@ -27,7 +27,6 @@ class ReadingTable {
     explicit ReadingTable(std::vector<ReadingSpec> specs);
 
     const std::vector<ReadingSpec>& specs() const { return m_specs; }
-    int size() const { return static_cast<int>(m_specs.size()); }
 
     // `readings` as this table's keys in order, every value 0 and reply decimals 0. The texts are
     // shared with the table, so this copies numbers and counts references, and allocates nothing
