@@ -5,12 +5,12 @@
 #include "diagnosis/dynamic_window.h"
 #include "link/message_sink.h"
 #include "link/qt_serial_link.h"
-#include "protocol/catalogue.h"
 #include "protocol/line_texts.h"
 #include "search/instrument_list.h"
 #include "tools/soak/reply_tally.h"
 #include "tools/soak/simulator_process.h"
 #include "tools/soak/tapped_link.h"
+#include "views/instrument_types.h"
 
 #include <QApplication>
 #include <QDir>
@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
     const int type = argument(args, QStringLiteral("--type"), 0x8A, 16);
     const int seconds = argument(args, QStringLiteral("--seconds"), 60);
     const int warmup = argument(args, QStringLiteral("--warmup"), 5);
-    const protocol::CatalogueEntry* entry = protocol::entryForCode(type);
+    const views::InstrumentType* entry = views::typeForCode(type);
     if (!entry || seconds < 1 || warmup < 0) {
         std::fprintf(stderr, "usage: commtest-bench-poll [--type CODE] [--seconds N] [--warmup N]\n");
         return 2;
@@ -76,7 +76,7 @@ int main(int argc, char* argv[]) {
     protocol::LineTexts line;
     InstrumentList list;
     list.setText(1, InstrumentList::kAddressColumn, QStringLiteral("0001（0x01H）"));
-    list.setText(1, InstrumentList::kTypeColumn, entry->modelName);
+    list.setText(1, InstrumentList::kTypeColumn, entry->model);
     PrintingSink sink;
     QWidget mainArea;
     mainArea.resize(1024, 768);

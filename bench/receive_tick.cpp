@@ -5,10 +5,9 @@
 #include "diagnosis/panel/panel_widget.h"
 #include "diagnosis/poll_cycle.h"
 #include "fake_link.h"
-#include "protocol/catalogue.h"
 #include "search/instrument_list.h"
 #include "tools/sim/reply_builder.h"
-#include "views/view_table.h"
+#include "views/instrument_types.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -22,13 +21,13 @@ struct Bench {
     PollCycle cycle{link, line, list, &views::viewForCode};
     QByteArray reply;
 
-    explicit Bench(const protocol::CatalogueEntry& entry) {
+    explicit Bench(const views::InstrumentType& entry) {
         QRandomGenerator random(1);
         reply = sim::buildReply(entry.code, 1, sim::Moment::fixedValues(), random);
         list.setText(1, InstrumentList::kAddressColumn, QStringLiteral("0001（0x01H）"));
-        list.setText(1, InstrumentList::kTypeColumn, entry.modelName);
+        list.setText(1, InstrumentList::kTypeColumn, entry.model);
         cycle.begin();
-        views::layoutForModel(entry.modelName, cycle.panel());
+        views::layoutForModel(entry.model, cycle.panel());
         cycle.sendTick();
     }
 
@@ -45,8 +44,8 @@ struct Bench {
 // One row per catalogue type, named by its code and view.
 void addTypeRows() {
     QTest::addColumn<int>("code");
-    for (const auto& entry : protocol::catalogue())
-        QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(entry.code, 2, 16, QLatin1Char('0')).arg(entry.view)))
+    for (const auto& entry : views::instrumentTypes())
+        QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(entry.code, 2, 16, QLatin1Char('0')).arg(entry.viewName)))
             << entry.code;
 }
 
@@ -56,7 +55,7 @@ private slots:
     void replyArrives_data() { addTypeRows(); }
     void replyArrives() {
         QFETCH(int, code);
-        Bench bench(*protocol::entryForCode(code));
+        Bench bench(*views::typeForCode(code));
         const panel::PanelModel laidOut = bench.cycle.panel();
         bench.arrivingTick();
         QVERIFY(bench.cycle.panel() != laidOut); // the tick reached the view: it measures the whole path
@@ -66,7 +65,7 @@ private slots:
     void replyRepeated_data() { addTypeRows(); }
     void replyRepeated() {
         QFETCH(int, code);
-        Bench bench(*protocol::entryForCode(code));
+        Bench bench(*views::typeForCode(code));
         bench.arrivingTick();
         QBENCHMARK { bench.cycle.receiveTick(); }
     }
@@ -74,7 +73,7 @@ private slots:
     void tickWithRender_data() { addTypeRows(); }
     void tickWithRender() {
         QFETCH(int, code);
-        Bench bench(*protocol::entryForCode(code));
+        Bench bench(*views::typeForCode(code));
         panel::PanelWidget widget(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin"));
         widget.resize(widget.preferredSize());
         widget.show();

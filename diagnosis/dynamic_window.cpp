@@ -7,7 +7,7 @@
 #include "search/instrument_list.h"
 #include "search/port_messages.h"
 #include "link/window_placement.h"
-#include "views/view_table.h"
+#include "views/instrument_types.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -41,5 +41,6 @@ void PollCycle::receiveTick() {
     const views::ViewRoutine view = m_dispatch ? m_dispatch(protocol::replyTypeCode(m_line.replyLine)) : nullptr;
     if (!view) return;
     const QByteArray ntemp = m_line.replyLine; // the view gets its own copy
-    view(ntemp, m_panel, m_tn);
+    protocol::Readings readings;
+    view(ntemp, m_panel, m_tn, readings);
 }

@@ -6,9 +6,8 @@
 #include "diagnosis/poll_cycle.h"
 #include "fake_link.h"
 #include "fuzz/receive_plan.h"
-#include "protocol/catalogue.h"
 #include "search/instrument_list.h"
-#include "views/view_table.h"
+#include "views/instrument_types.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -27,8 +26,8 @@ struct Window {
     // The load step: the panel as designed, the model label, the model's layout.
     void open(int layout) {
         QString model;
-        const auto& entries = protocol::catalogue();
-        if (layout < static_cast<int>(entries.size())) model = entries[layout].modelName;
+        const auto& types = views::instrumentTypes();
+        if (layout < static_cast<int>(types.size())) model = types[layout].model;
         else if (layout == fuzz::kUnknownModel) model = QStringLiteral("LED系列——未列出的仪表");
         list.setText(1, InstrumentList::kTypeColumn, model);
         cycle.begin();

@@ -4,10 +4,10 @@
 //
 //   commtest-fuzz-seeds <corpus dir>
 #include "fuzz/receive_plan.h"
-#include "protocol/catalogue.h"
 #include "protocol/frame.h"
 #include "tools/sim/fault_logic.h"
 #include "tools/sim/reply_builder.h"
+#include "views/instrument_types.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +41,7 @@ fuzz::ReceivePlan oneRequest(int layout, const QList<QByteArray>& tickBytes) {
 
 bool writeReceiveSeeds(const QDir& dir) {
     QRandomGenerator random(kSeed);
-    const auto& entries = protocol::catalogue();
+    const auto& entries = views::instrumentTypes();
     const QByteArray request = protocol::readRequest(protocol::addressField(kAddress));
     bool ok = true;
     QByteArray firstFrame;

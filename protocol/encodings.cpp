@@ -7,9 +7,20 @@
 
 namespace protocol {
 
+namespace {
+
+// Characters `from` .. `from + width - 1` of `field`, as far as it reaches, without copying them:
+// the receive tick decodes a few dozen fields, and copies would be most of its cost.
+QByteArray part(const QByteArray& field, int from, int width) {
+    if (from >= field.size()) return {};
+    return QByteArray::fromRawData(field.constData() + from, std::min<int>(width, field.size() - from));
+}
+
+} // namespace
+
 float HexToFloat(const QByteArray& field) {
-    const quint32 e = leadingHex(field.left(2));
-    const quint32 m = leadingHex(field.mid(2, 6));
+    const quint32 e = leadingHex(part(field, 0, 2));
+    const quint32 m = leadingHex(part(field, 2, 6));
     const float f = static_cast<float>(m) / 16777216.0f;
     int exponent = static_cast<int>(e & 0x3F);
     if (e & 0x40) exponent = -exponent;
@@ -18,16 +29,18 @@ float HexToFloat(const QByteArray& field) {
 }
 
 float HexToFixed(const QByteArray& field) {
-    const quint32 low = leadingHex(field.left(2));
-    const quint32 high = leadingHex(field.mid(2, 2));
-    const quint32 places = leadingHex(field.mid(4, 2));
+    const quint32 low = leadingHex(part(field, 0, 2));
+    const quint32 high = leadingHex(part(field, 2, 2));
+    const quint32 places = leadingHex(part(field, 4, 2));
     const double magnitude = (high & 0x7F) * 256.0 + low;
     float value = static_cast<float>(magnitude / std::pow(10.0, places));
     if ((high & 0x80) == 128) value = -value;
     return value;
 }
 
-float HexToByte(const QByteArray& field) { return static_cast<float>(leadingHex(field.left(2))); }
+float HexToByte(const QByteArray& field) {
+    return static_cast<float>(leadingHex(part(field, 0, 2)));
+}
 
 QByteArray floatToHex(float value) {
     if (!(value == value)) return QByteArrayLiteral("00000000");
@@ -39,7 +52,8 @@ QByteArray floatToHex(float value) {
     }
     if (magnitude == 0) return QByteArrayLiteral("00000000");
     int exponent = 0;
-    double fraction = std::frexp(magnitude, &exponent); // magnitude = fraction × 2^exponent, fraction in [0.5, 1)
+    double fraction =
+        std::frexp(magnitude, &exponent); // magnitude = fraction × 2^exponent, fraction in [0.5, 1)
     long mantissa = std::lround(fraction * 16777216.0);
     if (mantissa >= 16777216) { // rounding carried into the next power of two
         mantissa = 8388608;

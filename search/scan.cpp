@@ -1,10 +1,10 @@
 #include "search/scan.h"
 
 #include "link/serial_link.h"
-#include "protocol/catalogue.h"
 #include "protocol/fields.h"
 #include "protocol/frame.h"
 #include "search/instrument_list.h"
+#include "views/instrument_types.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void Scan::receiveTick() {
     m_list.setText(row, InstrumentList::kAddressColumn,
                    addressCellText(address, protocol::field(m_line.replyLine, 2, 2)));
     // An unlisted type leaves the type cell as it was.
-    const QString model = protocol::modelNameOf(protocol::replyTypeCode(m_line.replyLine));
+    const QString model = views::modelNameOf(protocol::replyTypeCode(m_line.replyLine));
     if (!model.isEmpty()) m_list.setText(row, InstrumentList::kTypeColumn, model);
 }
 

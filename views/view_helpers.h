@@ -7,10 +7,14 @@
 namespace views {
 
 // LED alarm lamp rule: a state of 1 or 2 shows the lamp; 0 and 3 to 255 hide it.
-inline bool alarmShown(int state) { return state == 1 || state == 2; }
+inline bool alarmShown(int state) {
+    return state == 1 || state == 2;
+}
 
 // Shows or hides `lamp` by the LED alarm lamp rule.
-inline void applyAlarm(panel::Image& lamp, int state) { lamp.visible = alarmShown(state); }
+inline void applyAlarm(panel::Image& lamp, int state) {
+    lamp.visible = alarmShown(state);
+}
 
 // LCD lamps: lit picture for a state of 1 or 2, the unlit one otherwise.
 extern const QString kLcdLampUnlit; // "picture/LCD-ALM1.BMP"
@@ -32,8 +36,17 @@ FixedField fixedFieldAt(const QByteArray& ntemp, int pos);
 // An eight-digit float field at `pos`.
 float floatAt(const QByteArray& ntemp, int pos);
 
+// The field at `pos`, `width` characters, read as protocol::leadingHex reads it; and two characters
+// read as a hexadecimal byte (0 to 255), as protocol::hexByteAt reads them.
+quint32 leadingHexAt(const QByteArray& ntemp, int pos, int width);
+int hexByteAt(const QByteArray& ntemp, int pos);
+
 // Places a label or an image.
-inline void place(panel::Label& l, int left, int top) { l.left = left, l.top = top; }
-inline void place(panel::Image& i, int left, int top) { i.left = left, i.top = top; }
+inline void place(panel::Label& l, int left, int top) {
+    l.left = left, l.top = top;
+}
+inline void place(panel::Image& i, int left, int top) {
+    i.left = left, i.top = top;
+}
 
 } // namespace views

@@ -175,7 +175,7 @@ void TestDynamicWindow::tnPersistsAndPanelStartsAfresh() {
     static int calls = 0;
     calls = 0;
     rig.window.pollCycle().setDispatch([](int) -> views::ViewRoutine {
-        return [](const QByteArray&, panel::PanelModel& panel, qint16& tn) {
+        return [](const QByteArray&, panel::PanelModel& panel, qint16& tn, protocol::Readings&) {
             ++calls;
             ++tn;
             panel.label1[8].caption = QStringLiteral("page %1").arg(tn);

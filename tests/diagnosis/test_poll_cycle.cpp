@@ -1,7 +1,7 @@
 // The poll cycle driven tick by tick: its requests and what it hands to the views.
 #include "diagnosis/poll_cycle.h"
 #include "fake_link.h"
-#include "protocol/catalogue.h"
+#include "views/instrument_types.h"
 #include "search/instrument_list.h"
 #include "reply_frame.h"
 
@@ -17,7 +17,7 @@ struct Call {
 QList<Call> g_calls;
 int g_askedCode = -1;
 
-void recordingView(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn) {
+void recordingView(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn, protocol::Readings&) {
     g_calls.append({ntemp, g_askedCode});
     panel.label1[0].caption = QString::fromLatin1(ntemp.left(3));
     ++tn;
@@ -26,7 +26,7 @@ void recordingView(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn
 // Every catalogue code has a view; unlisted ones have none.
 views::ViewRoutine recordingDispatch(int code) {
     g_askedCode = code;
-    return protocol::entryForCode(code) ? &recordingView : nullptr;
+    return views::typeForCode(code) ? &recordingView : nullptr;
 }
 
 struct Rig {

@@ -1,8 +1,7 @@
 #include "decode_session.h"
 
-#include "protocol/catalogue.h"
 #include "protocol/frame.h"
-#include "views/view_table.h"
+#include "views/instrument_types.h"
 
 namespace decode {
 
@@ -18,7 +17,7 @@ void DecodeSession::layOutForFirstFrame(const QByteArray& frame) {
     m_laidOut = true;
     // The model the instrument list would show for this reply; an unlisted code keeps the design.
     if (const auto line = protocol::cutReplyLine(frame, QByteArray())) {
-        const QString model = protocol::modelNameOf(protocol::replyTypeCode(*line));
+        const QString model = views::modelNameOf(protocol::replyTypeCode(*line));
         if (!model.isEmpty()) layOutFor(model);
     }
 }
@@ -32,9 +31,9 @@ FrameOutcome DecodeSession::handle(const QByteArray& frame) {
     outcome.check = true;
     const int code = protocol::replyTypeCode(*line);
     outcome.type = code;
-    if (const views::ViewRoutine view = views::viewForCode(code)) {
-        outcome.view = protocol::viewOf(code);
-        view(*line, m_panel, m_tn);
+    if (const views::InstrumentType* type = views::typeForCode(code)) {
+        outcome.view = type->viewName;
+        type->view(*line, m_panel, m_tn, outcome.readings);
     }
     return outcome;
 }

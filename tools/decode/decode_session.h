@@ -4,6 +4,7 @@
 // dispatched by type code. The panel and the page counter carry over from frame to frame, so a
 // frame given 25 times pages as 25 receive ticks do.
 #include "diagnosis/panel/panel_model.h"
+#include "protocol/reading.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,15 +14,16 @@
 namespace decode {
 
 struct FrameOutcome {
-    bool check = false;       // the reply line passed CheckReply
-    std::optional<int> type;  // its type code, when it passed
-    QString view;             // name of the routine that handled it; empty for an unlisted code
+    bool check = false;          // the reply line passed CheckReply
+    std::optional<int> type;     // its type code, when it passed
+    QString view;                // name of the routine that handled it; empty for an unlisted code
+    protocol::Readings readings; // what the routine decoded; empty when no routine ran
 };
 
 class DecodeSession {
-public:
-    // Lays the panel out for a catalogue model name. False, leaving the panel as it is, for a
-    // name the catalogue lacks. Without a call the first frame's type code chooses the model.
+  public:
+    // Lays the panel out for a model name of the instrument types. False, leaving the panel as it
+    // is, for a name the table lacks. Without a call the first frame's type code chooses the model.
     bool layOutFor(const QString& modelName);
 
     FrameOutcome handle(const QByteArray& frame);
@@ -29,7 +31,7 @@ public:
     const panel::PanelModel& panel() const { return m_panel; }
     qint16 tn() const { return m_tn; }
 
-private:
+  private:
     void layOutForFirstFrame(const QByteArray& frame);
 
     panel::PanelModel m_panel = panel::PanelModel::design();

@@ -1,7 +1,9 @@
 #include "panel_json.h"
 
 #include "decode_session.h"
+#include "protocol/reading_number.h"
 
+#include <QJsonDocument>
 #include <QJsonValue>
 
 namespace decode {
@@ -14,12 +16,9 @@ QString indexed(const char* name, int index) {
 
 QJsonObject labelJson(const panel::Label& label) {
     return {
-        {QStringLiteral("caption"), label.caption},
-        {QStringLiteral("visible"), label.visible},
-        {QStringLiteral("font"), label.fontPoints},
-        {QStringLiteral("color"), colorText(label.color)},
-        {QStringLiteral("left"), label.left},
-        {QStringLiteral("top"), label.top},
+        {QStringLiteral("caption"), label.caption}, {QStringLiteral("visible"), label.visible},
+        {QStringLiteral("font"), label.fontPoints}, {QStringLiteral("color"), colorText(label.color)},
+        {QStringLiteral("left"), label.left},       {QStringLiteral("top"), label.top},
     };
 }
 
@@ -58,6 +57,23 @@ QJsonObject frameJson(const FrameOutcome& outcome, qint16 tn, const panel::Panel
         {QStringLiteral("Tn"), int(tn)},
         {QStringLiteral("controls"), controlsJson(panel)},
     };
+}
+
+QByteArray readingsJson(const protocol::Readings& readings) {
+    QByteArray out = "{";
+    for (const protocol::Reading& r : readings) {
+        if (out.size() > 1) out += ',';
+        // Keys are plain ASCII names, so they need no escapes; QJsonDocument would sort them.
+        const QByteArray number = protocol::readingNumber(r.value);
+        out += '"' + r.key.toLatin1() + "\":" + (number.isEmpty() ? QByteArray("null") : number);
+    }
+    return out + '}';
+}
+
+QByteArray frameLine(const FrameOutcome& outcome, qint16 tn, const panel::PanelModel& panel) {
+    QByteArray line = QJsonDocument(frameJson(outcome, tn, panel)).toJson(QJsonDocument::Compact);
+    line.chop(1); // the closing brace
+    return line + ",\"readings\":" + readingsJson(outcome.readings) + '}';
 }
 
 } // namespace decode

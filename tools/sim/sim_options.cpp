@@ -1,6 +1,6 @@
 #include "tools/sim/sim_options.h"
 
-#include "protocol/catalogue.h"
+#include "views/instrument_types.h"
 #include "tools/sim/reply_builder.h"
 
 #include <QCommandLineParser>
@@ -23,7 +23,7 @@ QString fixedValuesText() {
         "Fixed values (--fixed), by type code: position[width]=value, positions 1-based in the\n"
         "reply; six-character fields are fixed-point, eight-character fields floats, two-character\n"
         "fields hexadecimal bytes. A total is two floats, hundreds and remainder.\n");
-    for (const auto& entry : protocol::catalogue()) {
+    for (const auto& entry : views::instrumentTypes()) {
         QString line = QStringLiteral("  %1 ").arg(entry.code, 2, 16, QLatin1Char('0')).toUpper();
         for (const QString& note : describeFixedReply(entry.code)) {
             if (line.size() + note.size() + 1 > 96) {
@@ -65,7 +65,7 @@ const char* const kNotes =
 QList<Instrument> defaultInstruments() {
     QList<Instrument> out;
     int address = 1;
-    for (const auto& entry : protocol::catalogue())
+    for (const auto& entry : views::instrumentTypes())
         out << Instrument{address++, entry.code};
     return out;
 }

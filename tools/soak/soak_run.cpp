@@ -11,7 +11,7 @@
 #include "tools/soak/resident_memory.h"
 #include "tools/soak/simulator_process.h"
 #include "tools/soak/tapped_link.h"
-#include "views/view_table.h"
+#include "views/instrument_types.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

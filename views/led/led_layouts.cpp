@@ -1,20 +1,14 @@
 // How the diagnosis window lays itself out for each LED-series family. Positions are twips from
-// the window's top left corner; whatever a layout does not mention keeps its design state.
+// the window's top left corner; whatever a layout does not mention keeps its design state. The
+// front picture is the type's, set with the layout by the table of instrument types.
 #include "views/led/led_captions.h"
 #include "views/led/led_views.h"
 
-#include "protocol/catalogue.h"
 #include "views/view_helpers.h"
 
 namespace views {
 
 namespace {
-
-// The catalogue names each family's front picture; a layout stands for the codes that share it.
-void showPictureOf(int typeCode, panel::PanelModel& panel) {
-    const protocol::CatalogueEntry* entry = protocol::entryForCode(typeCode);
-    panel.image1.picture = entry ? entry->picture : QString();
-}
 
 void showLabel(panel::Label& label, int fontPoints, int left, int top) {
     label.visible = true;
@@ -43,7 +37,6 @@ void showPhaseLines(panel::PanelModel& panel) {
 } // namespace
 
 void layoutSingleDisplay(panel::PanelModel& panel) {
-    showPictureOf(0x02, panel);
     showLabel(panel.label1[0], kLargePoints, 3280, 2100);
     placeLamp(panel.image2[0], 1170, 1830);
     placeLamp(panel.image2[1], 1170, 2640);
@@ -52,7 +45,6 @@ void layoutSingleDisplay(panel::PanelModel& panel) {
 }
 
 void layoutTwoDisplay(panel::PanelModel& panel) {
-    showPictureOf(0x0A, panel);
     showLabel(panel.label1[0], kLargePoints, 3270, 1620);
     showLabel(panel.label1[1], kLargePoints, 3270, 2670);
     placeLamp(panel.image2[0], 1170, 1830);
@@ -66,7 +58,6 @@ void layoutTwoDisplay(panel::PanelModel& panel) {
 }
 
 void layoutProgramController(panel::PanelModel& panel) {
-    showPictureOf(0x10, panel);
     showLabel(panel.label1[0], kLargePoints, 3630, 1980);
     showLabel(panel.label1[4], kMediumPoints, 2700, 2970); // segment number
     showLabel(panel.label1[1], kMediumPoints, 4185, 2970);
@@ -78,7 +69,6 @@ void layoutProgramController(panel::PanelModel& panel) {
 }
 
 void layoutFlowTotalizer(panel::PanelModel& panel) {
-    showPictureOf(0x12, panel);
     showLabel(panel.label1[0], kLargePoints, 3390, 1980);
     showLabel(panel.label1[1], kMediumPoints, 3390, 2970);
     placeLamp(panel.image2[0], 1050, 2700);
@@ -86,12 +76,12 @@ void layoutFlowTotalizer(panel::PanelModel& panel) {
 }
 
 void layoutPowerMeter(panel::PanelModel& panel) {
-    showPictureOf(0x1E, panel);
     showLabel(panel.label1[0], kLargePoints, 1530, 1830);
     showLabel(panel.label1[1], kLargePoints, 1530, 2850);
     showLabel(panel.label1[4], kLargePoints, 4200, 1830);
     showPhaseLines(panel);
-    for (int i = 5; i <= 7; ++i) panel.label1[i].visible = false;
+    for (int i = 5; i <= 7; ++i)
+        panel.label1[i].visible = false;
     // The meter's lamps stand lit until its first reply says otherwise.
     for (int i = 0; i < 5; ++i) {
         place(panel.image2[i], 2980 + 355 * i, 3900);
@@ -100,7 +90,6 @@ void layoutPowerMeter(panel::PanelModel& panel) {
 }
 
 void layoutPowerModule(panel::PanelModel& panel) {
-    showPictureOf(0x1F, panel);
     // Each large value sits under its title, all in one column on the right.
     struct Titled {
         int title;
@@ -120,7 +109,8 @@ void layoutPowerModule(panel::PanelModel& panel) {
         top += 1000;
     }
     showPhaseLines(panel);
-    for (int i = 0; i < 5; ++i) panel.image2[i].visible = false; // the module has no lamps
+    for (int i = 0; i < 5; ++i)
+        panel.image2[i].visible = false; // the module has no lamps
 }
 
 } // namespace views

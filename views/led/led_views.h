@@ -5,20 +5,31 @@
 
 namespace views {
 
-// Layouts, applied once when the diagnosis window opens.
-void layoutSingleDisplay(panel::PanelModel& panel);     // C80: types 02, 04, 06, 16
-void layoutTwoDisplay(panel::PanelModel& panel);        // D80: types 08, 0A, 0E, 14
-void layoutProgramController(panel::PanelModel& panel); // P80: type 10
-void layoutFlowTotalizer(panel::PanelModel& panel);     // L80: type 12
-void layoutPowerMeter(panel::PanelModel& panel);        // AC80: type 1E
-void layoutPowerModule(panel::PanelModel& panel);       // DL80: type 1F
+class ReadingTable;
+
+// Layouts, applied once when the diagnosis window opens, after the type's front picture.
+void layoutSingleDisplay(panel::PanelModel& panel);     // types 02, 04, 06, 16
+void layoutTwoDisplay(panel::PanelModel& panel);        // types 08, 0A, 0E, 14
+void layoutProgramController(panel::PanelModel& panel); // type 10
+void layoutFlowTotalizer(panel::PanelModel& panel);     // type 12
+void layoutPowerMeter(panel::PanelModel& panel);        // type 1E
+void layoutPowerModule(panel::PanelModel& panel);       // type 1F
 
 // View routines, called with every checked reply of their type codes.
-void ShowDX(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn);
-void ShowSCQ(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn);
-void ShowPID(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn);
-void Show32PID(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn);
-void ShowLL(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn);
-void ShowAC(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn);
+void ShowDX(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn, protocol::Readings& readings);
+void ShowSCQ(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn, protocol::Readings& readings);
+void ShowPID(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn, protocol::Readings& readings);
+void Show32PID(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn, protocol::Readings& readings);
+void ShowLL(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn, protocol::Readings& readings);
+void ShowAC(const QByteArray& ntemp, panel::PanelModel& panel, qint16& tn, protocol::Readings& readings);
+
+// The readings each family gives.
+const ReadingTable& singleDisplayReadings();     // 02, 04, 06, 16
+const ReadingTable& manualOperatorReadings();    // 0A
+const ReadingTable& pidControllerReadings();     // 0E
+const ReadingTable& programControllerReadings(); // 10
+const ReadingTable& flowTotalizerReadings();     // 12
+const ReadingTable& powerMeterReadings();        // 1E
+const ReadingTable& powerModuleReadings();       // 1F
 
 } // namespace views

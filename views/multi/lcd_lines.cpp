@@ -7,8 +7,6 @@
 
 namespace views::lcd {
 
-const QString kPicture = QStringLiteral("picture/LCD80.BMP");
-
 namespace {
 constexpr std::array<int, 3> kLampLefts = {2250, 3030, 3810};
 constexpr int kFirstLamp = 5;
@@ -30,19 +28,27 @@ void showLamps(panel::PanelModel& panel, int top) {
     }
 }
 
-void applyLamps(panel::PanelModel& panel, const QByteArray& ntemp, int firstPos) {
-    for (int k = 0; k < 3; ++k)
-        applyLcdAlarm(panel.image2[kFirstLamp + k], protocol::hexByteAt(ntemp, firstPos + 2 * k));
+void applyLamps(panel::PanelModel& panel, const QByteArray& ntemp, int firstPos,
+                protocol::Reading* firstFlag) {
+    for (int k = 0; k < 3; ++k) {
+        const int state = hexByteAt(ntemp, firstPos + 2 * k);
+        applyLcdAlarm(panel.image2[kFirstLamp + k], state);
+        firstFlag[k].value = alarmShown(state) ? 1.0 : 0.0;
+    }
 }
 
 QString prefixed(const QString& prefix, double value) {
     return prefix + protocol::formatNumber(value, 1);
 }
 
-void writeChannelLines(panel::PanelModel& panel, const QByteArray& ntemp, int firstPos, int count) {
-    const auto values = floatsFrom<3>(ntemp, firstPos);
+void writeChannelLines(panel::PanelModel& panel, const float* values, int count) {
     for (int k = 0; k < count && k < 3; ++k)
         panel.label1[kLines[k]].caption = prefixed(captions::kChannel[k], values[k]);
+}
+
+void readValues(protocol::Reading* first, const float* values, int count) {
+    for (int k = 0; k < count; ++k)
+        first[k].value = values[k];
 }
 
 void writeLines(panel::PanelModel& panel, const std::array<QString, 4>& texts) {

@@ -2,7 +2,7 @@
 // pictures read once and drawn stand-ins when they cannot be read.
 #include "diagnosis/panel/panel_widget.h"
 #include "reply_frame.h"
-#include "views/view_table.h"
+#include "views/instrument_types.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,7 +117,8 @@ PanelModel afterReplies(const QString& modelName, const QByteArray& frame, int c
     qint16 tn = 0;
     const views::ViewRoutine view = views::viewForCode(protocol::replyTypeCode(frame));
     if (!view) qFatal("no view for %s", frame.constData());
-    for (int i = 0; i < calls; ++i) view(frame, m, tn);
+    protocol::Readings readings;
+    for (int i = 0; i < calls; ++i) view(frame, m, tn, readings);
     return m;
 }
 

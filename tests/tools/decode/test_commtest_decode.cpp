@@ -53,7 +53,8 @@ Run decode(const QStringList& arguments, const QByteArray& input = QByteArray())
 
 QStringList args(std::initializer_list<QByteArray> frames) {
     QStringList out;
-    for (const QByteArray& f : frames) out << QString::fromLatin1(f);
+    for (const QByteArray& f : frames)
+        out << QString::fromLatin1(f);
     return out;
 }
 
@@ -66,7 +67,7 @@ QJsonObject control(const QJsonObject& line, const char* name) {
 class TestCommtestDecode : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void oneFrame_data();
     void oneFrame();
@@ -77,6 +78,8 @@ private slots:
     void usageErrors();
     void help();
     void framesFromStandardInput();
+    void readingsOfOneType_data();
+    void readingsOfOneType();
 };
 
 void TestCommtestDecode::initTestCase() {
@@ -100,8 +103,8 @@ void TestCommtestDecode::oneFrame_data() {
     QTest::newRow("no body") << QByteArray("@AB") << false << QJsonValue() << QJsonValue() << "";
     // Only a frame's first line counts: what follows a good reply, or a damaged line, is never read.
     QTest::newRow("escaped line ends, good reply first")
-        << kSingleDisplay + "\\r" + damaged(kSingleDisplay) + "\\r\\n" << true << QJsonValue(2)
-        << QJsonValue("ShowDX") << "picture/C80.BMP";
+        << kSingleDisplay + "\\r" + damaged(kSingleDisplay) + "\\r\\n"
+        << true << QJsonValue(2) << QJsonValue("ShowDX") << "picture/C80.BMP";
     QTest::newRow("escaped line ends, damaged line first")
         << damaged(kSingleDisplay) + "\\r" + kSingleDisplay + "\\r" << false << QJsonValue() << QJsonValue()
         << "picture/C80.BMP";
@@ -124,11 +127,14 @@ void TestCommtestDecode::oneFrame() {
     QCOMPARE(line.value("Tn"), QJsonValue(0));
     QCOMPARE(control(line, "Image1").value("picture").toString(), picture);
     QCOMPARE(line.value("controls").toObject().size(), 1 + 9 + 1 + 8);
+    // Readings come from the view: some exactly when one ran.
+    QCOMPARE(line.value("readings").toObject().isEmpty(), view.isNull());
 }
 
 void TestCommtestDecode::sameFramePagesLikeReceiveTicks() {
     QStringList frames;
-    for (int i = 0; i < 20; ++i) frames << QString::fromLatin1(kLcdPidManual);
+    for (int i = 0; i < 20; ++i)
+        frames << QString::fromLatin1(kLcdPidManual);
     const Run run = decode(frames);
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.lines.size(), 20);
@@ -158,8 +164,10 @@ void TestCommtestDecode::modelOptionChoosesLayout_data() {
     QTest::addColumn<bool>("lampsShown");
 
     // The power view tells meter from module by the model line, so the option reaches the view.
-    QTest::newRow("meter") << "LED系列——三相电量表" << "picture/AC80.BMP" << true;
-    QTest::newRow("module, with a meter's reply") << "MODEL系列——三相电量模块" << "picture/DL80.BMP" << false;
+    QTest::newRow("meter") << "LED系列——三相电量表"
+                           << "picture/AC80.BMP" << true;
+    QTest::newRow("module, with a meter's reply") << "MODEL系列——三相电量模块"
+                                                  << "picture/DL80.BMP" << false;
 }
 
 void TestCommtestDecode::modelOptionChoosesLayout() {
@@ -184,6 +192,8 @@ void TestCommtestDecode::usageErrors_data() {
     QTest::newRow("unknown model name")
         << QStringList{"--model", "LED系列——不存在", QString::fromLatin1(kSingleDisplay)};
     QTest::newRow("model option without a value") << QStringList{"--model"};
+    QTest::newRow("readings of an unlisted type") << QStringList{"--readings", "0C"};
+    QTest::newRow("readings of a type in decimal") << QStringList{"--readings", "150"};
 }
 
 void TestCommtestDecode::usageErrors() {
@@ -199,6 +209,7 @@ void TestCommtestDecode::help() {
     const Run run = decode({QStringLiteral("--help")});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains("--model"));
+    QVERIFY(run.out.contains("--readings"));
     QVERIFY(run.out.contains("FRAME"));
 }
 
@@ -212,6 +223,32 @@ void TestCommtestDecode::framesFromStandardInput() {
     QCOMPARE(run.lines.at(1).value("check").toBool(true), false);
     QCOMPARE(run.lines.at(2).value("check").toBool(), true);
     QCOMPARE(control(run.lines.at(2), "Label1(0)").value("caption").toString(), QStringLiteral("123.4"));
+}
+
+void TestCommtestDecode::readingsOfOneType_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QByteArray>("contains");
+    QTest::newRow("LCD PID, 0x and lower case")
+        << QStringList{"--readings", "0x8a"} << 1 + 10 << QByteArray("\nMV\t输出\t%\t1\n");
+    QTest::newRow("single display, decimals from the reply")
+        << QStringList{"--readings", "02"} << 1 + 5 << QByteArray("\nPV\t测量值\t\treply\n");
+    QTest::newRow("whole table as Markdown")
+        << QStringList{"--readings-markdown"} << -1 << QByteArray("\n## 1F MODEL系列——三相电量模块\n");
+}
+
+void TestCommtestDecode::readingsOfOneType() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, lines);
+    QFETCH(QByteArray, contains);
+    const Run run = decode(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    if (lines >= 0) {
+        QCOMPARE(run.out.count('\n'), lines);
+        QVERIFY(run.out.startsWith("key\tlabel\tunit\tdecimals\n"));
+    }
+    QVERIFY2(run.out.contains(contains), run.out.constData());
 }
 
 QTEST_MAIN(TestCommtestDecode)

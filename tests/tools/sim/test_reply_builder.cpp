@@ -1,7 +1,7 @@
 // Reply frames of the simulated instruments: every catalogue type answers with a frame the program
 // accepts and that ends where the program's view stops reading, and with --fixed every field holds
 // what the legend of --help says it holds.
-#include "protocol/catalogue.h"
+#include "views/instrument_types.h"
 #include "protocol/encodings.h"
 #include "protocol/fields.h"
 #include "protocol/frame.h"
@@ -47,7 +47,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("address");
         int address = 1;
-        for (const auto& e : protocol::catalogue())
+        for (const auto& e : views::instrumentTypes())
             QTest::newRow(qPrintable(QStringLiteral("type %1").arg(e.code, 2, 16, QLatin1Char('0'))))
                 << e.code << (address++ * 13) % 256;
         QTest::newRow("address 0") << 0x02 << 0;

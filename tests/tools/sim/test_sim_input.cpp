@@ -1,6 +1,6 @@
 // What the simulator takes in: request lines from the wire, its command line, and the arithmetic
 // of line time.
-#include "protocol/catalogue.h"
+#include "views/instrument_types.h"
 #include "protocol/frame.h"
 #include "tools/sim/pacing.h"
 #include "tools/sim/request_reader.h"
@@ -192,7 +192,7 @@ void TestSimInput::defaultsCoverTheCatalogue() {
     QCOMPARE(o.delayMs, 20);
     QVERIFY(!o.fixed && !o.seed && !o.halfDuplex);
     // One instrument of every type, at addresses 1, 2, ... in catalogue order.
-    const auto& types = protocol::catalogue();
+    const auto& types = views::instrumentTypes();
     QCOMPARE(o.instruments.size(), qsizetype(types.size()));
     for (int i = 0; i < o.instruments.size(); ++i)
         QCOMPARE(o.instruments[i], (sim::Instrument{i + 1, types[i].code}));

@@ -14,24 +14,33 @@ namespace {
 const QString kMeter = QStringLiteral("仪表类型：LED系列——三相电量表");
 const QString kModule = QStringLiteral("仪表类型：MODEL系列——三相电量模块");
 
-QByteArray fx(double v, int decimals) { return protocol::fixedToHex(v, decimals); }
-QByteArray fl(float v) { return protocol::floatToHex(v); }
-QByteArray zeros(int floats) { return QByteArray(8 * floats, '0'); }
+QByteArray fx(double v, int decimals) {
+    return protocol::fixedToHex(v, decimals);
+}
+QByteArray fl(float v) {
+    return protocol::floatToHex(v);
+}
+QByteArray zeros(int floats) {
+    return QByteArray(8 * floats, '0');
+}
 
 QString changes(views::ViewRoutine view, const QByteArray& ntemp, const QString& typeCaption) {
     const PanelModel design = PanelModel::design();
     PanelModel lit = design, dark = design;
     for (PanelModel* p : {&lit, &dark}) {
         p->label3[2].caption = typeCaption;
-        for (auto& lamp : p->image2) lamp.visible = p == &lit;
+        for (auto& lamp : p->image2)
+            lamp.visible = p == &lit;
         qint16 tn = 0;
-        view(ntemp, *p, tn);
+        protocol::Readings readings;
+        view(ntemp, *p, tn, readings);
     }
     QStringList out;
     for (int i = 0; i < 9; ++i) {
         const panel::Label& now = lit.label1[i];
         if (now.caption != design.label1[i].caption || now.visible != design.label1[i].visible)
-            out << QStringLiteral("L%1=%2%3").arg(QString::number(i), now.caption, now.visible ? " (shown)" : "");
+            out << QStringLiteral("L%1=%2%3")
+                       .arg(QString::number(i), now.caption, now.visible ? " (shown)" : "");
     }
     QString lamps;
     for (int i = 0; i < 8; ++i) {
@@ -41,20 +50,22 @@ QString changes(views::ViewRoutine view, const QByteArray& ntemp, const QString&
     return (out << QStringLiteral("lamps ") + lamps).join(QStringLiteral("; "));
 }
 
-views::ViewRoutine v(views::ViewRoutine r) { return r; }
+views::ViewRoutine v(views::ViewRoutine r) {
+    return r;
+}
 
 } // namespace
 
 class LedViews : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void oneReply_data() {
         QTest::addColumn<views::ViewRoutine>("view");
         QTest::addColumn<QString>("typeCaption");
         QTest::addColumn<QByteArray>("ntemp");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char* name, views::ViewRoutine view, const QByteArray& ntemp, const char* expected,
-                            const QString& caption = {}) {
+        const auto row = [](const char* name, views::ViewRoutine view, const QByteArray& ntemp,
+                            const char* expected, const QString& caption = {}) {
             QTest::newRow(name) << view << caption << ntemp << QString::fromUtf8(expected);
         };
         const auto DX = v(views::ShowDX), SCQ = v(views::ShowSCQ), PID = v(views::ShowPID),
@@ -96,10 +107,12 @@ private slots:
 
         row("LL total, flow per hour, compensation", LL,
             replyLine("12", fl(-20.5) + fl(101.3f) + fl(99.94f) + fl(0.5) + fl(12) + fl(34.5) + "0200"),
-            "L0=99.9; L1=1234.5; L2=补偿温度值:-20.5，补偿压力值:101.3 (shown); L3=瞬时流量值:1800.0 (shown); lamps 10------");
+            "L0=99.9; L1=1234.5; L2=补偿温度值:-20.5，补偿压力值:101.3 (shown); L3=瞬时流量值:1800.0 "
+            "(shown); lamps 10------");
         row("LL total rounded to float before showing", LL,
             replyLine("12", zeros(4) + fl(123456) + fl(78.9f) + "0000"),
-            "L1=12345679.0; L2=补偿温度值:0.0，补偿压力值:0.0 (shown); L3=瞬时流量值:0.0 (shown); lamps 00------");
+            "L1=12345679.0; L2=补偿温度值:0.0，补偿压力值:0.0 (shown); L3=瞬时流量值:0.0 (shown); lamps "
+            "00------");
         row("LL short reply reads 0", LL, shortReply("12"),
             "L2=补偿温度值:0.0，补偿压力值:0.0 (shown); L3=瞬时流量值:0.0 (shown); lamps 00------");
 
@@ -111,10 +124,13 @@ private slots:
                 "L4=50.00; L8=UC:0.0，AC:0.00，CosC:0.000 (shown); lamps 01110---",
             kMeter);
         const QByteArray alarms01A0 = replyLine("1E", zeros(9) + "010A0000" + zeros(2));
-        const char* alarmsShown = "L2=UA:0.0，AA:0.00，CosA:0.000 (shown); L3=UB:0.0，AB:0.00，CosB:0.000 (shown); "
-                                  "L4=0.08; L8=UC:0.0，AC:0.00，CosC:0.000 (shown); lamps ";
-        row("AC meter alarm characters 0 1 0 A 0", AC, alarms01A0, QByteArray(alarmsShown) + "01010---", kMeter);
-        row("AC module leaves its lamps alone", AC, alarms01A0, QByteArray(alarmsShown) + "--------", kModule);
+        const char* alarmsShown =
+            "L2=UA:0.0，AA:0.00，CosA:0.000 (shown); L3=UB:0.0，AB:0.00，CosB:0.000 (shown); "
+            "L4=0.08; L8=UC:0.0，AC:0.00，CosC:0.000 (shown); lamps ";
+        row("AC meter alarm characters 0 1 0 A 0", AC, alarms01A0, QByteArray(alarmsShown) + "01010---",
+            kMeter);
+        row("AC module leaves its lamps alone", AC, alarms01A0, QByteArray(alarmsShown) + "--------",
+            kModule);
         row("AC short reply hides the meter lamps", AC, shortReply("1E"),
             "L2=UA:0.0，AA:0.00，CosA:0.000 (shown); L3=UB:0.0，AB:0.00，CosB:0.000 (shown); L4=0.00; "
             "L8=UC:0.0，AC:0.00，CosC:0.000 (shown); lamps 00000---",
@@ -146,10 +162,15 @@ private slots:
         PanelModel panel = PanelModel::design();
         panel.label3[2].caption = kMeter;
         qint16 tn = 7;
-        view(ntemp, panel, tn);
+        protocol::Readings readings;
+        view(ntemp, panel, tn, readings);
         const PanelModel once = panel;
-        view(ntemp, panel, tn);
+        const protocol::Readings readOnce = readings;
+        view(ntemp, panel, tn, readings);
         QVERIFY(panel == once);
+        QCOMPARE(readings.size(), readOnce.size());
+        for (std::size_t i = 0; i < readings.size(); ++i)
+            QCOMPARE(readings[i].value, readOnce[i].value);
         QCOMPARE(tn, qint16(7));
     }
 };

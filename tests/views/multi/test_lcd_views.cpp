@@ -114,9 +114,11 @@ void LcdViewsTest::oneReply() {
     QFETCH(QList<int>, lines);
     PanelModel panel = usedPanel();
     qint16 tn = static_cast<qint16>(tnBefore);
-    view(reply, panel, tn);
+    protocol::Readings readings;
+    view(reply, panel, tn, readings);
     QStringList shown;
-    for (int i : lines) shown << panel.label1[i].caption;
+    for (int i : lines)
+        shown << panel.label1[i].caption;
     shown << lcdLamps(panel) << (panel.label1[1].color == panel::kRed ? "red" : "black");
     QTEST(shown.join('|'), "shows");
 }

@@ -61,11 +61,14 @@ void LedChannelViewsTest::oneReply() {
     QFETCH(QByteArray, reply);
     panel::PanelModel panel = panel::PanelModel::design();
     panel.label1[0].caption = panel.label1[1].caption = QStringLiteral("old");
-    for (auto& lamp : panel.image2) lamp.visible = true;
+    for (auto& lamp : panel.image2)
+        lamp.visible = true;
     qint16 tn = static_cast<qint16>(tnBefore);
-    view(reply, panel, tn);
+    protocol::Readings readings;
+    view(reply, panel, tn, readings);
     QString lamps;
-    for (int i = 0; i < 4; ++i) lamps += panel.image2[i].visible ? '1' : '0';
+    for (int i = 0; i < 4; ++i)
+        lamps += panel.image2[i].visible ? '1' : '0';
     QTEST(panel_text::captions(panel, {0, 1}) + '|' + lamps, "shows");
     QTEST(int(tn), "tnAfter");
 }

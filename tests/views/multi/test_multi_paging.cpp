@@ -54,8 +54,9 @@ void MultiPagingTest::pageOfCall() {
     const QByteArray reply = replyLine("8A", QByteArray(120, '0'));
     panel::PanelModel panel = panel::PanelModel::design();
     qint16 tn = static_cast<qint16>(start);
+    protocol::Readings readings;
     for (int i = 0; i < calls; ++i)
-        view(reply, panel, tn);
+        view(reply, panel, tn, readings);
     QVERIFY2(panel.label1[line].caption.startsWith(shows), qPrintable(panel.label1[line].caption));
     QTEST(int(tn), "tnAfter");
 }
