@@ -1,7 +1,7 @@
 #pragma once
 // The main window "MDIForm1": menus, toolbar, status bar, the instrument list inside it, and the
 // three commands that lead to the other windows.
-#include "protocol/line_texts.h"
+#include "engine/intervals.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -23,7 +23,7 @@ namespace app {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Loading the window reads the settings file into the link; the port stays closed.
     MainWindow(serial::SerialLink& link, serial::MessageSink& messages, const QString& programDir,
                QWidget* parent = nullptr);
@@ -38,6 +38,10 @@ public:
     void portSettings();
     void openDiagnosis();
 
+    // The send and receive intervals of the scan window and of the diagnosis window, for the
+    // openings after this call (the defaults are the program's; tests run faster ones).
+    void setPollIntervals(engine::Intervals scan, engine::Intervals diagnosis);
+
     // A toolbar click, by the button's key.
     void toolbarButtonClicked(const QString& key);
 
@@ -48,13 +52,13 @@ public:
     // Why the settings file was not used at load; empty when it was.
     QString settingsProblem() const { return m_settingsProblem; }
 
-protected:
+  protected:
     // The modal windows, behind virtual calls so that tests can stand in for them.
     virtual void showSearchDialog();
     virtual void showPortSettingsDialog();
     virtual void showDiagnosisWindow();
 
-private:
+  private:
     void loadSettings();
     void buildMenus();
     void buildToolbar();
@@ -65,7 +69,8 @@ private:
     serial::MessageSink& m_messages;
     QString m_programDir;
     QString m_settingsProblem;
-    protocol::LineTexts m_line;
+    engine::Intervals m_scanIntervals = engine::kScanIntervals;
+    engine::Intervals m_diagnosisIntervals = engine::kDiagnosisIntervals;
     std::unique_ptr<InstrumentList> m_list;
     QMdiArea* m_area = nullptr;
     IndexWindow* m_index = nullptr;
