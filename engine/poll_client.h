@@ -16,7 +16,8 @@ class PollClient {
   public:
     virtual ~PollClient() = default;
     // Send tick: fill `request` and return true, or return false when there is nothing more to
-    // ask (the engine then stops and says finished()).
+    // ask (the engine then stops and says finished()). A request left empty asks nothing this
+    // tick: nothing is written and the answer to the last request stays.
     virtual bool nextRequest(Request& request) = 0;
     // Receive tick, after the input has gone into the reader: the answer to the current request
     // as it stands. Until the next request this is the same line on every tick.

@@ -85,18 +85,16 @@ void PollEngine::sendNow() {
 void PollEngine::sendTick() {
     if (!m_client) return;
     m_fanout.beginTick();
-    if (m_asked && m_reader.status() == ReplyStatus::NoneYet) m_fanout.noReply(m_askedAddress);
-    m_asked = false;
-    m_reader.clear();
-
     Request request;
-    if (!m_client->nextRequest(request)) {
+    const bool more = m_client->nextRequest(request);
+    // The client may have ended the run from inside; nothing asked leaves the line as it is.
+    if (!m_client || (more && request.bytes.isEmpty())) return;
+    if (m_asked && m_reader.status() == ReplyStatus::NoneYet) m_fanout.noReply(m_askedAddress);
+    if (!more) {
         stop();
         emit finished();
         return;
     }
-    // The client may have ended the run from inside.
-    if (!m_client) return;
     m_reader.startRequest(request.bytes);
     m_askedAddress = request.address;
     m_asked = true;

@@ -13,9 +13,11 @@
 // closes the port and forgets the input; a lost device does the same and says lost() once.
 //
 // Later uses: a client may call sendNow() to ask its next request at once (after a CR, or at its
-// own time-out read from clock()); listen() runs without a client and writes nothing, cutting
-// every line into traffic events; intervals and the clock come from outside, so tests call
-// sendTick()/receiveTick() themselves or run the timers at a few milliseconds.
+// own time-out read from clock(), while reader().receiving() says no reply is arriving); a hand
+// sender leaves the request empty on the ticks it has nothing to send; listen() runs without a
+// client and writes nothing, cutting every line into traffic events; intervals and the clock come
+// from outside, so tests call sendTick()/receiveTick() themselves or run the timers at a few
+// milliseconds.
 //
 // Traffic listeners hear, in order: each request written, each chunk of input, each line cut
 // (accepted, bad check, own echo skipped, noise before "@"), and each request that got no line

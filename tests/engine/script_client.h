@@ -1,6 +1,6 @@
 #pragma once
-// A poll client for the engine's tests: asks the requests it was given, in turn, then says it is
-// done; writes down what each receive tick showed it.
+// A poll client for the engine's tests: asks the addresses it was given, in turn (-1: nothing this
+// tick), then says it is done; writes down what each receive tick showed it.
 #include "engine/poll_client.h"
 #include "engine/reply_reader.h"
 #include "engine/traffic_event.h"
@@ -15,7 +15,8 @@ class ScriptClient final : public engine::PollClient {
     bool nextRequest(engine::Request& request) override {
         if (asked >= addresses.size()) return false;
         request.address = addresses[asked++];
-        request.bytes = protocol::readRequest(protocol::addressField(request.address));
+        if (request.address >= 0)
+            request.bytes = protocol::readRequest(protocol::addressField(request.address));
         return true;
     }
     void replyTick(const engine::ReplyReader& reader) override {

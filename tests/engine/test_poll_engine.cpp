@@ -58,16 +58,17 @@ class TestPollEngine : public QObject {
 };
 
 void TestPollEngine::ticksDriveTheClient() {
-    Rig rig({1, 2});
+    Rig rig({1, -1, 2});
     QVERIFY(rig.link.written.isEmpty()); // the first request waits one send interval
     rig.link.input = "left over from before";
     rig.engine.receiveTick();
     rig.slot(reply("01", "16"));
+    rig.slot({}); // nothing asked: the answer stays
     rig.slot({});
     QCOMPARE(rig.link.written, (QList<QByteArray>{kAsk01, protocol::readRequest("02")}));
     // The answer is handed over on every tick until the next request empties the reader.
     const QString answer = QString::fromLatin1(reply("01", "16").trimmed());
-    QCOMPARE(rig.client.seen, (QStringList{"-", answer, answer, "-", "-"}));
+    QCOMPARE(rig.client.seen, (QStringList{"-", answer, answer, answer, answer, "-", "-"}));
 }
 
 void TestPollEngine::runEnds_data() {
