@@ -1,7 +1,8 @@
 // What one receive tick of the diagnosis window costs, for a full reply of every instrument type:
 // the engine and poll cycle's part (read, cut, check, dispatch, view; with the send tick that
-// asked for the reply), the same with a traffic listener attached, the tick repeated on the reply
-// already in the reader (what 24 of every 25 ticks do), and the panel widget showing the result.
+// asked for the reply), the same with a traffic listener attached, the send tick alone, the tick
+// repeated on the reply already in the reader (what 24 of every 25 ticks do), and the panel
+// widget showing the result.
 // Run with -median 9 for a stable figure.
 #include "diagnosis/panel/panel_widget.h"
 #include "diagnosis/poll_cycle.h"
@@ -87,6 +88,17 @@ class BenchReceiveTick : public QObject {
         QVERIFY(listener.bytes > 0);
         QBENCHMARK {
             bench.arrivingTick();
+        }
+    }
+
+    // The send tick alone, to be taken off the two above for the receive tick's own cost.
+    void requestSent_data() { addTypeRows(); }
+    void requestSent() {
+        QFETCH(int, code);
+        Bench bench(*protocol::entryForCode(code));
+        QBENCHMARK {
+            bench.engine.sendTick();
+            bench.link.written.clear();
         }
     }
 
