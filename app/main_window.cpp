@@ -42,7 +42,9 @@ MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages, 
 
 MainWindow::~MainWindow() = default;
 
-QString MainWindow::settingsPath() const { return serial::settingsFilePath(m_programDir); }
+QString MainWindow::settingsPath() const {
+    return serial::settingsFilePath(m_programDir);
+}
 
 void MainWindow::loadSettings() {
     const serial::ReadResult read = serial::readSettingsFile(settingsPath());
@@ -73,7 +75,13 @@ void MainWindow::startUp() {
     showSearchDialog();
 }
 
-void MainWindow::applyAppSettings() { m_link.setPortMapping(m_appSettings.values().portMapping); }
+void MainWindow::applyAppSettings() {
+    m_link.setPortMapping(m_appSettings.values().portMapping);
+    // The diagnosis window asks at the interval chosen in 配置 (2000 ms unless changed).
+    engine::Intervals diagnosis = m_diagnosisIntervals;
+    diagnosis.sendMs = m_appSettings.values().pollIntervalMs;
+    setPollIntervals(m_scanIntervals, diagnosis);
+}
 
 void MainWindow::buildMenus() {
     QMenu* menus[3] = {};
@@ -100,7 +108,8 @@ void MainWindow::buildMenus() {
     }
     connect(findChild<QAction*>(QStringLiteral("set")), &QAction::triggered, this, &MainWindow::portSettings);
     connect(findChild<QAction*>(QStringLiteral("Searched")), &QAction::triggered, this, &MainWindow::newScan);
-    connect(findChild<QAction*>(QStringLiteral("diagnose")), &QAction::triggered, this, &MainWindow::openDiagnosis);
+    connect(findChild<QAction*>(QStringLiteral("diagnose")), &QAction::triggered, this,
+            &MainWindow::openDiagnosis);
     connect(findChild<QAction*>(QStringLiteral("station")), &QAction::triggered, this, &MainWindow::configure);
     // Exit ends the program (the other placeholder entries stay without action).
     connect(findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
@@ -112,7 +121,7 @@ void MainWindow::buildToolbar() {
     bar->setMovable(false);
     // The image list: standard icons of the platform style.
     const QStyle::StandardPixmap icons[] = {
-        QStyle::SP_FileDialogContentsView, QStyle::SP_ComputerIcon,     QStyle::SP_DriveNetIcon,
+        QStyle::SP_FileDialogContentsView, QStyle::SP_ComputerIcon,       QStyle::SP_DriveNetIcon,
         QStyle::SP_FileDialogDetailedView, QStyle::SP_FileDialogListView, QStyle::SP_MediaPlay,
         QStyle::SP_FileDialogInfoView,     QStyle::SP_DialogHelpButton,
     };
@@ -152,10 +161,14 @@ void MainWindow::updateClock() {
 }
 
 void MainWindow::toolbarButtonClicked(const QString& key) {
-    if (key == QLatin1String("TSearch")) newScan();
-    else if (key == QLatin1String("TSet")) portSettings();
-    else if (key == QLatin1String("TData")) openDiagnosis();
-    else if (key == QLatin1String("TConfig")) configure();
+    if (key == QLatin1String("TSearch"))
+        newScan();
+    else if (key == QLatin1String("TSet"))
+        portSettings();
+    else if (key == QLatin1String("TData"))
+        openDiagnosis();
+    else if (key == QLatin1String("TConfig"))
+        configure();
 }
 
 void MainWindow::newScan() {
@@ -176,8 +189,15 @@ void MainWindow::configure() {
     if (showConfigDialog()) applyAppSettings();
 }
 
+void MainWindow::setPollIntervals(engine::Intervals scan, engine::Intervals diagnosis) {
+    m_scanIntervals = scan;
+    m_diagnosisIntervals = diagnosis;
+    if (m_dynamic) m_dynamic->setIntervals(diagnosis);
+}
+
 void MainWindow::showSearchDialog() {
-    SearchDialog dialog(m_link, m_line, *m_list, m_messages, m_area);
+    SearchDialog dialog(m_link, *m_list, m_messages, m_area);
+    dialog.setScanIntervals(m_scanIntervals);
     dialog.exec();
 }
 
@@ -187,8 +207,12 @@ void MainWindow::showPortSettingsDialog() {
 }
 
 void MainWindow::showDiagnosisWindow() {
-    if (!m_dynamic) m_dynamic = new DynamicWindow(m_link, m_line, *m_list, m_messages, m_programDir, m_area);
-    m_dynamic->showModal();
+    // The gate has passed: the current row holds an instrument.
+    const Instrument* chosen = m_list->currentInstrument();
+    if (!chosen) return;
+    if (!m_dynamic)
+        m_dynamic = new DynamicWindow(m_link, m_messages, m_programDir, m_area, m_diagnosisIntervals);
+    m_dynamic->showModal(*chosen);
 }
 
 bool MainWindow::showConfigDialog() {

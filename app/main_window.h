@@ -2,7 +2,7 @@
 // The main window "MDIForm1": menus, toolbar, status bar, the instrument list inside it, and the
 // three commands that lead to the other windows.
 #include "config/app_settings.h"
-#include "protocol/line_texts.h"
+#include "engine/intervals.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -24,7 +24,7 @@ namespace app {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Loading the window reads the settings file into the link; the port stays closed.
     MainWindow(serial::SerialLink& link, serial::MessageSink& messages, const QString& programDir,
                QWidget* parent = nullptr);
@@ -41,6 +41,10 @@ public:
     // The 配置 command (menu "station", toolbar "TConfig").
     void configure();
 
+    // The send and receive intervals of the scan window and of the diagnosis window, for the
+    // openings after this call (the defaults are the program's; tests run faster ones).
+    void setPollIntervals(engine::Intervals scan, engine::Intervals diagnosis);
+
     // A toolbar click, by the button's key.
     void toolbarButtonClicked(const QString& key);
 
@@ -53,7 +57,7 @@ public:
     // The application's own settings, read at start-up.
     config::AppSettings& appSettings() { return m_appSettings; }
 
-protected:
+  protected:
     // The modal windows, behind virtual calls so that tests can stand in for them.
     virtual void showSearchDialog();
     virtual void showPortSettingsDialog();
@@ -61,7 +65,7 @@ protected:
     // Returns whether the operator pressed OK.
     virtual bool showConfigDialog();
 
-private:
+  private:
     void loadSettings();
     void applyAppSettings();
     void buildMenus();
@@ -75,7 +79,8 @@ private:
     QString m_settingsProblem;
     bool m_portKept = false; // the settings file's port was used though its rate was not
     config::AppSettings m_appSettings;
-    protocol::LineTexts m_line;
+    engine::Intervals m_scanIntervals = engine::kScanIntervals;
+    engine::Intervals m_diagnosisIntervals = engine::kDiagnosisIntervals;
     std::unique_ptr<InstrumentList> m_list;
     QMdiArea* m_area = nullptr;
     IndexWindow* m_index = nullptr;

@@ -5,8 +5,7 @@
 #include "diagnosis/dynamic_window.h"
 #include "link/message_sink.h"
 #include "link/qt_serial_link.h"
-#include "protocol/line_texts.h"
-#include "search/instrument_list.h"
+#include "views/instrument_types.h"
 #include "tools/soak/reply_tally.h"
 #include "tools/soak/simulator_process.h"
 #include "tools/soak/tapped_link.h"
@@ -30,7 +29,7 @@ double cpuSeconds() {
 }
 
 class PrintingSink final : public serial::MessageSink {
-public:
+  public:
     void show(QWidget*, const QString& text, const QString& title) override {
         std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(text));
     }
@@ -73,14 +72,14 @@ int main(int argc, char* argv[]) {
     soak::TappedLink link(serialLink, tally);
     link.setPortNumber(1);
     link.setSettings(QStringLiteral("19200,n,8,1"));
-    protocol::LineTexts line;
-    InstrumentList list;
-    list.setText(1, InstrumentList::kAddressColumn, QStringLiteral("0001（0x01H）"));
-    list.setText(1, InstrumentList::kTypeColumn, entry->model);
+    Instrument instrument;
+    instrument.address = 1;
+    instrument.typeCode = type;
+    instrument.addressText = "01";
     PrintingSink sink;
     QWidget mainArea;
     mainArea.resize(1024, 768);
-    DynamicWindow window(link, line, list, sink, binDir, &mainArea);
+    DynamicWindow window(link, sink, binDir, &mainArea);
 
     double cpuAtStart = 0;
     int requestsAtStart = 0;
@@ -94,11 +93,11 @@ int main(int argc, char* argv[]) {
         const double used = cpuSeconds() - cpuAtStart;
         const double perMinute = used * 60.0 / seconds;
         std::printf("type=%s requests=%d accepted=%d cpu_ms_per_min=%.0f percent_of_core=%.3f\n",
-                    qPrintable(code.toUpper()), tally.requests() - requestsAtStart, tally.accepted() - acceptedAtStart,
-                    perMinute * 1000.0, 100.0 * used / seconds);
+                    qPrintable(code.toUpper()), tally.requests() - requestsAtStart,
+                    tally.accepted() - acceptedAtStart, perMinute * 1000.0, 100.0 * used / seconds);
         std::fflush(stdout);
         window.command1()->click();
     });
-    if (!window.showModal()) return 1;
+    if (!window.showModal(instrument)) return 1;
     return 0;
 }

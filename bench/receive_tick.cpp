@@ -1,11 +1,14 @@
 // What one receive tick of the diagnosis window costs, for a full reply of every instrument type:
-// the poll cycle's part (read, cut, check, dispatch, view), the same tick repeated on the reply
-// already in the buffer (what 24 of every 25 ticks do), and the panel widget showing the result.
+// the engine and poll cycle's part (read, cut, check, dispatch, view; with the send tick that
+// asked for the reply), the same with a traffic listener attached, the send tick alone, the tick
+// repeated on the reply already in the reader (what 24 of every 25 ticks do), and the panel
+// widget showing the result.
 // Run with -median 9 for a stable figure.
 #include "diagnosis/panel/panel_widget.h"
 #include "diagnosis/poll_cycle.h"
+#include "engine/poll_engine.h"
 #include "fake_link.h"
-#include "search/instrument_list.h"
+#include "views/instrument_types.h"
 #include "tools/sim/reply_builder.h"
 #include "views/instrument_types.h"
 
@@ -14,28 +17,38 @@
 
 namespace {
 
+// Counts what it hears, as a cheap listener would.
+struct CountingListener final : engine::TrafficListener {
+    void onTraffic(const engine::TrafficEvent& event) override { bytes += event.bytes.size(); }
+    qint64 bytes = 0;
+};
+
 struct Bench {
     FakeLink link;
-    protocol::LineTexts line;
-    InstrumentList list;
-    PollCycle cycle{link, line, list, &views::viewForCode};
+    PollCycle cycle{&views::viewForCode};
+    engine::PollEngine engine{link};
     QByteArray reply;
 
     explicit Bench(const views::InstrumentType& entry) {
         QRandomGenerator random(1);
         reply = sim::buildReply(entry.code, 1, sim::Moment::fixedValues(), random);
-        list.setText(1, InstrumentList::kAddressColumn, QStringLiteral("0001（0x01H）"));
-        list.setText(1, InstrumentList::kTypeColumn, entry.model);
-        cycle.begin();
+        Instrument instrument;
+        instrument.address = 1;
+        instrument.typeCode = entry.code;
+        instrument.addressText = "01";
+        cycle.begin(instrument);
         views::layoutForModel(entry.model, cycle.panel());
-        cycle.sendTick();
+        link.open();
+        engine.start(cycle, engine::kTicksByHand);
+        engine.sendTick();
     }
 
-    // The reply arrives whole in this tick.
+    // A request, and its reply arriving whole in the next receive tick.
     void arrivingTick() {
-        line.receiveBuffer.clear();
+        engine.sendTick();
+        link.written.clear();
         link.input = reply;
-        cycle.receiveTick();
+        engine.receiveTick();
     }
 };
 
@@ -51,7 +64,7 @@ void addTypeRows() {
 
 class BenchReceiveTick : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void replyArrives_data() { addTypeRows(); }
     void replyArrives() {
         QFETCH(int, code);
@@ -59,7 +72,33 @@ private slots:
         const panel::PanelModel laidOut = bench.cycle.panel();
         bench.arrivingTick();
         QVERIFY(bench.cycle.panel() != laidOut); // the tick reached the view: it measures the whole path
-        QBENCHMARK { bench.arrivingTick(); }
+        QBENCHMARK {
+            bench.arrivingTick();
+        }
+    }
+
+    void replyHeard_data() { addTypeRows(); }
+    void replyHeard() {
+        QFETCH(int, code);
+        Bench bench(*views::typeForCode(code));
+        CountingListener listener;
+        bench.engine.addListener(&listener);
+        bench.arrivingTick();
+        QVERIFY(listener.bytes > 0);
+        QBENCHMARK {
+            bench.arrivingTick();
+        }
+    }
+
+    // The send tick alone, to be taken off the two above for the receive tick's own cost.
+    void requestSent_data() { addTypeRows(); }
+    void requestSent() {
+        QFETCH(int, code);
+        Bench bench(*views::typeForCode(code));
+        QBENCHMARK {
+            bench.engine.sendTick();
+            bench.link.written.clear();
+        }
     }
 
     void replyRepeated_data() { addTypeRows(); }
@@ -67,7 +106,9 @@ private slots:
         QFETCH(int, code);
         Bench bench(*views::typeForCode(code));
         bench.arrivingTick();
-        QBENCHMARK { bench.cycle.receiveTick(); }
+        QBENCHMARK {
+            bench.engine.receiveTick();
+        }
     }
 
     void tickWithRender_data() { addTypeRows(); }
@@ -80,7 +121,7 @@ private slots:
         bench.arrivingTick();
         widget.render(bench.cycle.panel());
         QBENCHMARK {
-            bench.cycle.receiveTick();
+            bench.engine.receiveTick();
             widget.render(bench.cycle.panel());
         }
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What one receive tick of the diagnosis window costs for a full reply of every instrument type:
-# the reply arriving, the same reply again on a later tick, and a tick with the panel widget
-# redrawn. Microseconds, median of 9 QBENCHMARK runs; with --instructions, instructions per tick
+# the reply arriving (with the send tick that asked for it), the same with a traffic listener
+# attached, the send tick alone, the same reply again on a later tick, and a tick with the panel
+# widget redrawn. Microseconds, median of 9 QBENCHMARK runs; with --instructions, instructions per tick
 # counted under valgrind instead, which a busy machine does not disturb.
 #
 #   bench/receive_tick.sh [build dir (default build-bench)] [--instructions]
@@ -29,7 +30,7 @@ QT_QPA_PLATFORM=offscreen "$build/bench/commtest-bench-tick" "${mode[@]}" 2>/dev
       if (!(row in seen)) { seen[row] = 1; order[++n] = row }
       kind = "" }
     END {
-      printf "%-18s %10s %10s %10s   (%s per tick)\n", "type and view", "arrives", "repeated", "rendered", unit
+      printf "%-18s %10s %10s %10s %10s %10s   (%s per tick)\n", "type and view", "arrives", "heard", "asked", "repeated", "rendered", unit
       for (i = 1; i <= n; i++) { r = order[i]
-        printf "%-18s %10.6g %10.6g %10.6g\n", r, cost[r, "replyArrives"], cost[r, "replyRepeated"], cost[r, "tickWithRender"] }
+        printf "%-18s %10.6g %10.6g %10.6g %10.6g %10.6g\n", r, cost[r, "replyArrives"], cost[r, "replyHeard"], cost[r, "requestSent"], cost[r, "replyRepeated"], cost[r, "tickWithRender"] }
     }'

@@ -4,9 +4,8 @@
 #include "diagnosis/panel/panel_widget.h"
 #include "link/message_sink.h"
 #include "link/serial_link.h"
-#include "search/instrument_list.h"
-#include "search/port_messages.h"
 #include "link/window_placement.h"
+#include "search/port_messages.h"
 #include "views/instrument_types.h"
 
 #include <QCloseEvent>
@@ -20,10 +19,10 @@ constexpr int kLeftOfCentreTwips = 3700;
 constexpr int kAboveCentreTwips = 2000;
 } // namespace
 
-DynamicWindow::DynamicWindow(serial::SerialLink& link, protocol::LineTexts& line, const InstrumentList& list,
-                             serial::MessageSink& messages, const QString& programDir, QWidget* mainArea)
-    : QDialog(mainArea), m_link(link), m_list(list), m_messages(messages), m_mainArea(mainArea),
-      m_poll(link, line, list, &views::viewForCode) {
+DynamicWindow::DynamicWindow(serial::SerialLink& link, serial::MessageSink& messages,
+                             const QString& programDir, QWidget* mainArea, engine::Intervals intervals)
+    : QDialog(mainArea), m_link(link), m_messages(messages), m_mainArea(mainArea), m_intervals(intervals),
+      m_poll(&views::viewForCode), m_engine(link) {
     setObjectName(QStringLiteral("Dynamic"));
     setWindowTitle(dynamictext::kTitle);
     setModal(true);
@@ -39,19 +38,12 @@ DynamicWindow::DynamicWindow(serial::SerialLink& link, protocol::LineTexts& line
     layout->addWidget(m_panelWidget, 1);
     layout->addLayout(buttons);
 
-    m_timer2.setInterval(kSendIntervalMs);
-    // A coarse timer may fire up to 5 % early; the request slots are the instruments' answer time.
-    m_timer2.setTimerType(Qt::PreciseTimer);
-    m_timer1.setInterval(kReceiveIntervalMs);
-    m_timer1.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer2, &QTimer::timeout, this, &DynamicWindow::sendTick);
-    connect(&m_timer1, &QTimer::timeout, this, &DynamicWindow::receiveTick);
     connect(m_command1, &QPushButton::clicked, this, &DynamicWindow::exitWindow);
-    connect(&m_link, &serial::SerialLink::lost, this, &DynamicWindow::onLost);
+    connect(&m_engine, &engine::PollEngine::lost, this, &DynamicWindow::onLost);
 }
 
-bool DynamicWindow::showModal() {
-    if (!load()) return false;
+bool DynamicWindow::showModal(const Instrument& instrument) {
+    if (!load(instrument)) return false;
     exec();
     // Unload step.
     m_poll.unload();
@@ -59,52 +51,50 @@ bool DynamicWindow::showModal() {
     return true;
 }
 
-bool DynamicWindow::load() {
+bool DynamicWindow::load(const Instrument& instrument) {
     placeFromCentre(*this, m_mainArea, kLeftOfCentreTwips, kAboveCentreTwips);
-    const serial::PortError opened = m_link.open();
+    const serial::PortError opened = m_engine.open();
     if (opened != serial::NoError) {
         // The same words as the search dialog's, for the same failure.
         m_messages.show(m_mainArea, portmsg::textFor(opened), portmsg::kTitle);
         return false;
     }
-    m_poll.begin();
+    m_poll.begin(instrument);
     panel::PanelModel& panel = m_poll.panel();
-    const QString model = m_list.typeCell(m_list.currentRow());
+    const QString model = instrument.modelName();
     panel.label3[0].caption = dynamictext::kPortLabel + QString::number(m_link.portNumber());
     panel.label3[1].caption = dynamictext::kRateLabel + QString::number(m_link.baudRate());
     panel.label3[2].caption = dynamictext::kTypeLabel + model;
     m_polling = true;
-    m_timer1.start();
-    m_timer2.start();
+    // Nothing left over from the scan is shown as this instrument's data: the engine starts with
+    // an empty buffer.
+    m_engine.start(*this, m_intervals);
     // A name the catalogue lacks keeps the design layout.
     views::layoutForModel(model, panel);
     renderPanel();
     return true;
 }
 
-void DynamicWindow::sendTick() {
-    m_poll.sendTick();
+void DynamicWindow::replyTick(const engine::ReplyReader& reader) {
+    m_poll.replyTick(reader);
     renderPanel();
 }
 
-void DynamicWindow::receiveTick() {
-    m_poll.receiveTick();
-    renderPanel();
+void DynamicWindow::renderPanel() {
+    m_panelWidget->render(m_poll.panel());
 }
-
-void DynamicWindow::renderPanel() { m_panelWidget->render(m_poll.panel()); }
 
 void DynamicWindow::exitWindow() {
-    m_timer1.stop();
-    m_timer2.stop();
     if (m_polling) {
         m_polling = false;
-        m_link.close();
+        m_engine.stop();
     }
     done(QDialog::Accepted);
 }
 
-void DynamicWindow::reject() { exitWindow(); }
+void DynamicWindow::reject() {
+    exitWindow();
+}
 
 void DynamicWindow::closeEvent(QCloseEvent* event) {
     exitWindow();
@@ -112,9 +102,8 @@ void DynamicWindow::closeEvent(QCloseEvent* event) {
 }
 
 void DynamicWindow::onLost(const QString& reason) {
-    if (!m_polling) return;
-    m_timer1.stop();
-    m_timer2.stop();
+    // The engine has stopped and the port is closed; say so once and leave.
+    m_polling = false;
     m_messages.show(this, portmsg::lostText(reason), portmsg::kTitle);
     exitWindow();
 }

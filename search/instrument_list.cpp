@@ -2,38 +2,62 @@
 
 namespace {
 
-QStringList headerRow() {
-    return {QStringLiteral("序 号"), QStringLiteral("地 址"), QStringLiteral("仪 表 类 型"),
-            QStringLiteral("备  注")};
+const QString kHeader[InstrumentList::kColumns] = {QStringLiteral("序 号"), QStringLiteral("地 址"),
+                                                   QStringLiteral("仪 表 类 型"), QStringLiteral("备  注")};
+
+// The cells of data row `row` holding `instrument`.
+QString cellText(int row, const Instrument& instrument, int col) {
+    switch (col) {
+    case 0:
+        return QString::number(row); // rows fill in order of discovery
+    case InstrumentList::kAddressColumn:
+        return addressCellText(instrument);
+    case InstrumentList::kTypeColumn:
+        return instrument.modelName();
+    default:
+        return {};
+    }
 }
 
 } // namespace
 
-InstrumentList::InstrumentList(QObject* parent) : QAbstractTableModel(parent) {
-    m_cells = {headerRow(), emptyRow()};
+QString addressCellText(const Instrument& instrument) {
+    return QStringLiteral("%1（0x%2H）")
+        .arg(instrument.address, 4, 10, QLatin1Char('0'))
+        .arg(QString::fromLatin1(instrument.addressText));
 }
+
+InstrumentList::InstrumentList(QObject* parent) : QAbstractTableModel(parent), m_rows(1) {}
 
 QString InstrumentList::text(int row, int col) const {
-    if (row < 0 || row >= rows() || col < 0 || col >= kColumns) return {};
-    return m_cells[row][col];
+    if (col < 0 || col >= kColumns) return {};
+    if (row == 0) return kHeader[col];
+    const Instrument* found = instrument(row);
+    return found ? cellText(row, *found, col) : QString();
 }
 
-void InstrumentList::setText(int row, int col, const QString& text) {
-    if (row < 0 || row >= rows() || col < 0 || col >= kColumns) return;
-    if (m_cells[row][col] == text) return;
-    m_cells[row][col] = text;
-    if (row == 0) {
-        emit headerDataChanged(Qt::Horizontal, col, col);
-    } else {
-        const QModelIndex i = index(row - 1, col);
-        emit dataChanged(i, i);
+const Instrument* InstrumentList::instrument(int row) const {
+    if (row < 1 || row >= rows() || !m_rows[row - 1]) return nullptr;
+    return &*m_rows[row - 1];
+}
+
+void InstrumentList::setInstrument(int row, const Instrument& instrument) {
+    if (row < 1 || row >= rows()) return;
+    int first = kColumns;
+    int last = -1;
+    for (int c = 0; c < kColumns; ++c) {
+        if (text(row, c) == cellText(row, instrument, c)) continue;
+        first = std::min(first, c);
+        last = c;
     }
+    m_rows[row - 1] = instrument;
+    if (last >= 0) emit dataChanged(index(row - 1, first), index(row - 1, last));
 }
 
 void InstrumentList::addRow() {
     const int modelRow = rows() - 1;
     beginInsertRows({}, modelRow, modelRow);
-    m_cells.append(emptyRow());
+    m_rows.emplace_back();
     endInsertRows();
 }
 
@@ -45,8 +69,7 @@ void InstrumentList::setCurrentRow(int row) {
 
 void InstrumentList::reset() {
     beginResetModel();
-    m_cells.resize(2);
-    m_cells[1] = emptyRow();
+    m_rows.assign(1, std::nullopt);
     endResetModel();
     if (m_currentRow != 1) {
         m_currentRow = 1;
@@ -65,17 +88,23 @@ int InstrumentList::columnCount(const QModelIndex& parent) const {
 QVariant InstrumentList::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     switch (role) {
-    case Qt::DisplayRole: return text(index.row() + 1, index.column());
-    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
-    default: return {};
+    case Qt::DisplayRole:
+        return text(index.row() + 1, index.column());
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    default:
+        return {};
     }
 }
 
 QVariant InstrumentList::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
-    case Qt::DisplayRole: return text(0, section);
-    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
-    default: return {};
+    case Qt::DisplayRole:
+        return text(0, section);
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    default:
+        return {};
     }
 }

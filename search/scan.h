@@ -1,51 +1,46 @@
 #pragma once
 // The scan of an address range: one read request per address, one send interval to answer, every
-// valid reply written into the instrument list. A plain object driven by two ticks; the search
-// window owns the timers that call them.
-#include "protocol/line_texts.h"
+// valid reply written into the instrument list. A client of the poll engine, which calls it on
+// every send and receive tick.
+#include "engine/poll_client.h"
 
+#include <QDateTime>
 #include <QObject>
+#include <functional>
 
 class InstrumentList;
-namespace serial {
-class SerialLink;
-}
 
-class Scan : public QObject {
+class Scan : public QObject, public engine::PollClient {
     Q_OBJECT
-public:
+  public:
     // Starts with `FoundCount` = 0 and the range `first`..`last` (nothing is sent when first > last).
-    Scan(serial::SerialLink& link, protocol::LineTexts& line, InstrumentList& list, qint16 first, qint16 last,
-         QObject* parent = nullptr);
+    Scan(InstrumentList& list, qint16 first, qint16 last, QObject* parent = nullptr);
 
-    // Send tick: empties the receive buffer, then asks the next address, or emits finished() once
-    // the range is done.
-    void sendTick();
-    // Receive tick: collects input and writes the row of a valid reply (again on every tick until
-    // the next request empties the buffer; repeated writes give the same row).
-    void receiveTick();
+    // The time a new row is stamped with; the system clock unless a test gives its own.
+    void setWallClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+
+    // Send tick: the request to the next address, or false once the range is done.
+    bool nextRequest(engine::Request& request) override;
+    // Receive tick: an accepted reply is written to its row (again on every tick until the next
+    // request; a repeated write gives the same row).
+    void replyTick(const engine::ReplyReader& reader) override;
 
     // The next address to ask. Wider than 16 bits so that a range ending at 32767 can step past it.
     int scanAddress() const { return m_scanAddress; }
     qint16 scanEnd() const { return m_scanEnd; }
     qint16 foundCount() const { return m_foundCount; }
-    bool isFinished() const { return m_finished; }
 
-signals:
+  signals:
     // The address just asked, for the progress label.
     void asking(int address);
-    // The range is done; sent once.
-    void finished();
 
-private:
+  private:
     // Row that a reply from `address` goes to; starts a new row when it differs from the last one.
     int rowFor(int address);
 
-    serial::SerialLink& m_link;
-    protocol::LineTexts& m_line;
     InstrumentList& m_list;
+    std::function<QDateTime()> m_now = &QDateTime::currentDateTime;
     int m_scanAddress = 0;
     qint16 m_scanEnd = 0;
     qint16 m_foundCount = 0;
-    bool m_finished = false;
 };

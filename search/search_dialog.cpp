@@ -2,19 +2,19 @@
 
 #include "link/message_sink.h"
 #include "link/serial_link.h"
+#include "link/window_placement.h"
 #include "search/address_parse.h"
 #include "search/port_messages.h"
 #include "search/scan.h"
 #include "search/search_dialog_texts.h"
 #include "search/searching_window.h"
-#include "link/window_placement.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -27,7 +27,7 @@ constexpr int kAboveCentreTwips = 1500;
 // The range caption keeps its text, "搜索地址从       到", but draws its seven blanks as wide as
 // the address field that sits on them, so that "到" stays visible after the field.
 class RangeCaption : public QLabel {
-public:
+  public:
     RangeCaption(const QString& text, QWidget* parent) : QLabel(text, parent) {}
     void setGapWidth(int width) {
         m_gap = width;
@@ -40,15 +40,16 @@ public:
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QRect r = rect();
         p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, searchtext::kRangeBefore);
-        p.drawText(r.adjusted(gapLeft() + m_gap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, searchtext::kRangeAfter);
+        p.drawText(r.adjusted(gapLeft() + m_gap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   searchtext::kRangeAfter);
     }
 
-private:
+  private:
     int m_gap = 0;
 };
 
@@ -78,9 +79,9 @@ QWidget* rangeRow(RangeCaption* caption, QLineEdit* first, QLineEdit* last, QWid
 
 } // namespace
 
-SearchDialog::SearchDialog(serial::SerialLink& link, protocol::LineTexts& line, InstrumentList& list,
-                           serial::MessageSink& messages, QWidget* mainArea)
-    : QDialog(mainArea), m_link(link), m_line(line), m_list(list), m_messages(messages), m_mainArea(mainArea) {
+SearchDialog::SearchDialog(serial::SerialLink& link, InstrumentList& list, serial::MessageSink& messages,
+                           QWidget* mainArea)
+    : QDialog(mainArea), m_link(link), m_list(list), m_messages(messages), m_mainArea(mainArea) {
     using namespace searchtext;
     setObjectName(QStringLiteral("Search"));
     setWindowTitle(kTitle);
@@ -95,7 +96,8 @@ SearchDialog::SearchDialog(serial::SerialLink& link, protocol::LineTexts& line, 
     m_label1[2] = new QLabel(kLabel1_2, frame1);
     m_label1[4] = new QLabel(kLabel1_4, frame1);
     m_label1[1] = new QLabel(kLabel1_1, frame1);
-    for (int i : {0, 2, 4, 1}) instruction->addWidget(m_label1[i]);
+    for (int i : {0, 2, 4, 1})
+        instruction->addWidget(m_label1[i]);
 
     m_label2[0] = new QLabel(kPortCaption, this);
     m_label3[0] = new QLabel(this);
@@ -161,13 +163,13 @@ void SearchDialog::onOk() {
         m_messages.show(this, portmsg::textFor(serial::Overflow), portmsg::kTitle);
         return;
     }
-    Scan scan(m_link, m_line, m_list, first.value, last.value);
+    Scan scan(m_list, first.value, last.value);
     hide();
     m_runSearching(scan);
     done(QDialog::Accepted);
 }
 
 void SearchDialog::runSearchingWindow(Scan& scan) {
-    SearchingWindow searching(scan, m_link, m_messages, m_mainArea);
+    SearchingWindow searching(scan, m_link, m_messages, m_mainArea, m_scanIntervals);
     searching.exec();
 }

@@ -2,6 +2,8 @@
 // The "Search" dialog: shows the port in use, takes the address range and on OK opens the port and
 // runs the scan in the "Searching" window. exec() returns when the scan window has closed (OK) or
 // the dialog was cancelled.
+#include "engine/intervals.h"
+
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -11,9 +13,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Scan;
-namespace protocol {
-struct LineTexts;
-}
 namespace serial {
 class MessageSink;
 class SerialLink;
@@ -21,9 +20,12 @@ class SerialLink;
 
 class SearchDialog : public QDialog {
     Q_OBJECT
-public:
-    SearchDialog(serial::SerialLink& link, protocol::LineTexts& line, InstrumentList& list,
-                 serial::MessageSink& messages, QWidget* mainArea);
+  public:
+    SearchDialog(serial::SerialLink& link, InstrumentList& list, serial::MessageSink& messages,
+                 QWidget* mainArea);
+
+    // The scan window's send and receive intervals.
+    void setScanIntervals(engine::Intervals intervals) { m_scanIntervals = intervals; }
 
     // Shows the scan window for a scan that is ready to run and returns when it has closed. The
     // default runs a SearchingWindow modally; tests put their own driver here.
@@ -36,20 +38,20 @@ public:
     QPushButton* command2() const { return m_command2; }
     QLabel* label3(int i) const { return m_label3[i]; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void load();
     void onOk();
     void runSearchingWindow(Scan& scan);
 
     serial::SerialLink& m_link;
-    protocol::LineTexts& m_line;
     InstrumentList& m_list;
     serial::MessageSink& m_messages;
     QWidget* m_mainArea = nullptr;
     SearchingRunner m_runSearching;
+    engine::Intervals m_scanIntervals = engine::kScanIntervals;
 
     std::array<QLabel*, 5> m_label1{}; // Label1(0..4); index 3 is not used
     std::array<QLabel*, 3> m_label2{};

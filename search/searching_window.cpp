@@ -2,10 +2,10 @@
 
 #include "link/message_sink.h"
 #include "link/serial_link.h"
+#include "link/window_placement.h"
 #include "search/port_messages.h"
 #include "search/scan.h"
 #include "search/searching_texts.h"
-#include "link/window_placement.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -19,8 +19,9 @@ constexpr int kAboveCentreTwips = 1000;
 } // namespace
 
 SearchingWindow::SearchingWindow(Scan& scan, serial::SerialLink& link, serial::MessageSink& messages,
-                                 QWidget* mainArea)
-    : QDialog(mainArea), m_scan(scan), m_link(link), m_messages(messages), m_mainArea(mainArea) {
+                                 QWidget* mainArea, engine::Intervals intervals)
+    : QDialog(mainArea), m_scan(scan), m_link(link), m_messages(messages), m_mainArea(mainArea),
+      m_intervals(intervals), m_engine(link) {
     setObjectName(QStringLiteral("Searching"));
     setWindowTitle(QString());
     setModal(true);
@@ -44,19 +45,12 @@ SearchingWindow::SearchingWindow(Scan& scan, serial::SerialLink& link, serial::M
     grid->addWidget(m_label4, 1, 2, 1, 2);
     grid->addWidget(m_command1, 2, 1, 1, 2);
 
-    m_timer1.setInterval(kSendIntervalMs);
-    // A coarse timer may fire up to 5 % early; the request slots are the instruments' answer time.
-    m_timer1.setTimerType(Qt::PreciseTimer);
-    m_timer2.setInterval(kReceiveIntervalMs);
-    m_timer2.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer1, &QTimer::timeout, &m_scan, &Scan::sendTick);
-    connect(&m_timer2, &QTimer::timeout, &m_scan, &Scan::receiveTick);
     connect(&m_scan, &Scan::asking, m_label4, qOverload<int>(&QLabel::setNum));
-    connect(&m_scan, &Scan::finished, this, &SearchingWindow::finish);
+    connect(&m_engine, &engine::PollEngine::finished, this, &SearchingWindow::finish);
+    connect(&m_engine, &engine::PollEngine::lost, this, &SearchingWindow::onLost);
     connect(m_command1, &QPushButton::clicked, this, &SearchingWindow::finish);
-    connect(&m_link, &serial::SerialLink::lost, this, &SearchingWindow::onLost);
 
-    // Load step: the labels now, the timers once the window is shown.
+    // Load step: the labels now, polling once the window is shown.
     m_label3[0]->setText(kPortPrefix + QString::number(m_link.portNumber()));
     m_label3[1]->setNum(m_link.baudRate());
     m_label4->setNum(m_scan.scanAddress());
@@ -67,20 +61,19 @@ void SearchingWindow::showEvent(QShowEvent* event) {
     if (m_loaded) return;
     m_loaded = true;
     placeFromCentre(*this, m_mainArea, kLeftOfCentreTwips, kAboveCentreTwips);
-    m_timer1.start();
-    m_timer2.start();
+    m_engine.start(m_scan, m_intervals);
 }
 
 void SearchingWindow::finish() {
-    m_timer1.stop();
-    m_timer2.stop();
     if (m_finished) return;
     m_finished = true;
-    m_link.close();
+    m_engine.stop();
     done(QDialog::Accepted);
 }
 
-void SearchingWindow::reject() { finish(); }
+void SearchingWindow::reject() {
+    finish();
+}
 
 void SearchingWindow::closeEvent(QCloseEvent* event) {
     finish();
@@ -88,9 +81,7 @@ void SearchingWindow::closeEvent(QCloseEvent* event) {
 }
 
 void SearchingWindow::onLost(const QString& reason) {
-    if (m_finished) return;
-    m_timer1.stop();
-    m_timer2.stop();
+    // The engine has stopped and the port is closed; say so once and leave.
     m_messages.show(this, portmsg::lostText(reason), portmsg::kTitle);
     finish();
 }

@@ -1,8 +1,10 @@
 #pragma once
-// The "Searching" window: progress of a scan and its "停止" button. It owns the scan's timers and
-// the end of every scan: however it closes, the timers stop and the port is closed.
+// The "Searching" window: progress of a scan and its "停止" button. Its poll engine runs the scan;
+// however the window closes, polling stops and the port is closed.
+#include "engine/intervals.h"
+#include "engine/poll_engine.h"
+
 #include <QDialog>
-#include <QTimer>
 #include <array>
 
 class QLabel;
@@ -15,14 +17,12 @@ class SerialLink;
 
 class SearchingWindow : public QDialog {
     Q_OBJECT
-public:
-    static constexpr int kSendIntervalMs = 1360;
-    static constexpr int kReceiveIntervalMs = 80;
+  public:
+    // The port is open already (the search dialog opened it).
+    SearchingWindow(Scan& scan, serial::SerialLink& link, serial::MessageSink& messages, QWidget* mainArea,
+                    engine::Intervals intervals = engine::kScanIntervals);
 
-    SearchingWindow(Scan& scan, serial::SerialLink& link, serial::MessageSink& messages, QWidget* mainArea);
-
-    QTimer& timer1() { return m_timer1; }
-    QTimer& timer2() { return m_timer2; }
+    engine::PollEngine& engine() { return m_engine; }
     QPushButton* command1() const { return m_command1; }
     QLabel* label3(int i) const { return m_label3[i]; }
     QLabel* label4() const { return m_label4; }
@@ -30,12 +30,12 @@ public:
     // Esc closes like "停止".
     void reject() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
-    // Stops the timers, closes the port and removes the window; safe to call more than once.
+  private:
+    // Stops polling, closes the port and removes the window; safe to call more than once.
     void finish();
     void onLost(const QString& reason);
 
@@ -43,8 +43,8 @@ private:
     serial::SerialLink& m_link;
     serial::MessageSink& m_messages;
     QWidget* m_mainArea = nullptr;
-    QTimer m_timer1; // send
-    QTimer m_timer2; // receive
+    engine::Intervals m_intervals;
+    engine::PollEngine m_engine;
     std::array<QLabel*, 2> m_label2{};
     std::array<QLabel*, 2> m_label3{};
     QLabel* m_label1 = nullptr;

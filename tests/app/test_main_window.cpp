@@ -2,6 +2,7 @@
 #include "config/settings_format.h"
 #include "fake_link.h"
 #include "link/settings_file.h"
+#include "views/instrument_types.h"
 #include "recording_sink.h"
 #include "search/instrument_list.h"
 
@@ -18,13 +19,13 @@ namespace {
 
 // The main window with its modal windows replaced by counters.
 class TestableMainWindow : public app::MainWindow {
-public:
+  public:
     using app::MainWindow::MainWindow;
     int searches = 0, portDialogs = 0, diagnoses = 0, configDialogs = 0;
     // What the stand-in 配置 dialog does on OK; nothing when empty.
     std::function<void(config::AppSettings&)> configChoice;
 
-protected:
+  protected:
     void showSearchDialog() override { ++searches; }
     void showPortSettingsDialog() override { ++portDialogs; }
     void showDiagnosisWindow() override { ++diagnoses; }
@@ -35,11 +36,17 @@ protected:
     }
 };
 
+// A row as a scan leaves it, from its address and type cells; an empty address cell leaves it empty.
 void fillRow(InstrumentList& list, int row, const QString& address, const QString& type) {
-    while (list.rows() <= row) list.addRow();
-    list.setText(row, 0, QString::number(row));
-    list.setText(row, 1, address);
-    list.setText(row, 2, type);
+    while (list.rows() <= row)
+        list.addRow();
+    if (address.isEmpty()) return;
+    Instrument found;
+    found.address = address.left(4).toInt();
+    found.addressText = address.mid(7, 2).toLatin1();
+    const views::InstrumentType* entry = views::typeForModel(type);
+    found.typeCode = entry ? entry->code : 0x0C;
+    list.setInstrument(row, found);
 }
 
 void writeFile(const QString& path, const QByteArray& content) {
@@ -53,7 +60,7 @@ void writeFile(const QString& path, const QByteArray& content) {
 
 class TestMainWindow : public QObject {
     Q_OBJECT
-private:
+  private:
     QTemporaryDir m_dir;
     FakeLink m_link;
     RecordingSink m_sink;
@@ -63,7 +70,7 @@ private:
         return std::make_unique<TestableMainWindow>(m_link, m_sink, m_dir.path());
     }
 
-private slots:
+  private slots:
     void init() {
         writeFile(serial::settingsFilePath(m_dir.path()), "\"COM2\",\"19200\"\r\n");
         m_link.close();
@@ -122,14 +129,24 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("通讯测试软件"));
         QCOMPARE(w->objectName(), QStringLiteral("MDIForm1"));
         QStringList top;
-        for (QAction* a : w->menuBar()->actions()) top << a->text();
+        for (QAction* a : w->menuBar()->actions())
+            top << a->text();
         QCOMPARE(top, (QStringList{"文件(&F)", "通讯(&C)", "操作(&O)", "窗口(&W)", "帮助(&H)"}));
-        struct Expect { const char* menu; const char* name; const char* caption; const char* keys; };
+        struct Expect {
+            const char* menu;
+            const char* name;
+            const char* caption;
+            const char* keys;
+        };
         const Expect expected[] = {
-            {"file", "open", "打开(&O)...", "Ctrl+O"},  {"file", "exit", "退出(&X)", "Ctrl+X"},
-            {"communicate", "set", "通讯口设置(&S)...", ""}, {"communicate", "Searched", "搜索(&S)...", ""},
-            {"operate", "diagnose", "数据诊断(&D)", ""},   {"Windows", "Item", "搜索列表", ""},
-            {"help", "about", "关于通讯测试软件(&A)", ""},  {"web", "homepage", "主页(&H)", ""},
+            {"file", "open", "打开(&O)...", "Ctrl+O"},
+            {"file", "exit", "退出(&X)", "Ctrl+X"},
+            {"communicate", "set", "通讯口设置(&S)...", ""},
+            {"communicate", "Searched", "搜索(&S)...", ""},
+            {"operate", "diagnose", "数据诊断(&D)", ""},
+            {"Windows", "Item", "搜索列表", ""},
+            {"help", "about", "关于通讯测试软件(&A)", ""},
+            {"web", "homepage", "主页(&H)", ""},
             {"web", "find", "搜索(&F)...", ""},
         };
         for (const Expect& e : expected) {
@@ -155,13 +172,15 @@ private slots:
         QStringList layout;
         for (QAction* a : bar->actions())
             layout << (a->isSeparator() ? QStringLiteral("|") : a->objectName() + ':' + a->toolTip());
-        QCOMPARE(layout, (QStringList{"TSearch:搜索", "TTerminal:终端", "TSet:通讯口设置", "|", "TData:",
-                                      "TConfig:配置", "TCurrent:实时趋势", "TTrend:历史趋势", "|", "THelp:帮助"}));
+        QCOMPARE(layout, (QStringList{"TSearch:搜索", "TTerminal:终端", "TSet:通讯口设置", "|",
+                                      "TData:", "TConfig:配置", "TCurrent:实时趋势", "TTrend:历史趋势", "|",
+                                      "THelp:帮助"}));
     }
 
     void statusBarPanels() {
         auto w = makeWindow();
-        QCOMPARE(w->findChild<QLabel*>(QStringLiteral("Panel1"))->text(), QStringLiteral("通讯测试软件   Ver 6.23"));
+        QCOMPARE(w->findChild<QLabel*>(QStringLiteral("Panel1"))->text(),
+                 QStringLiteral("通讯测试软件   Ver 6.23"));
         const QString time = w->findChild<QLabel*>(QStringLiteral("Panel2"))->text();
         const QString date = w->findChild<QLabel*>(QStringLiteral("Panel3"))->text();
         QVERIFY(QTime::fromString(time, QStringLiteral("HH:mm")).isValid());
@@ -176,11 +195,13 @@ private slots:
     void newScanLeavesOneEmptyRow() {
         QFETCH(int, rows);
         auto w = makeWindow();
-        for (int r = 1; r <= rows; ++r) fillRow(w->instruments(), r, QStringLiteral("0001（0x01H）"), QStringLiteral("x"));
+        for (int r = 1; r <= rows; ++r)
+            fillRow(w->instruments(), r, QStringLiteral("0001（0x01H）"), QStringLiteral("x"));
         for (int round = 1; round <= 2; ++round) {
             w->newScan();
             QCOMPARE(w->instruments().rows(), 2);
-            for (int c = 0; c < 4; ++c) QCOMPARE(w->instruments().text(1, c), QString());
+            for (int c = 0; c < 4; ++c)
+                QCOMPARE(w->instruments().text(1, c), QString());
             QCOMPARE(w->instruments().text(0, 1), QStringLiteral("地 址"));
             QCOMPARE(w->searches, round);
         }
@@ -191,8 +212,12 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("opened");
-        QTest::newRow("nothing found") << "" << "" << "错误|未搜索到仪表" << 0;
-        QTest::newRow("listed instrument") << "0031（0x1FH）" << "LED系列——频率表" << "" << 1;
+        QTest::newRow("nothing found") << ""
+                                       << ""
+                                       << "错误|未搜索到仪表" << 0;
+        QTest::newRow("listed instrument") << "0031（0x1FH）"
+                                           << "LED系列——频率表"
+                                           << "" << 1;
     }
     void openDiagnosisChecksTheCurrentRow() {
         QFETCH(QString, address);

@@ -2,7 +2,6 @@
 #include "diagnosis/dynamic_window.h"
 #include "diagnosis/panel/panel_widget.h"
 #include "fake_link.h"
-#include "search/instrument_list.h"
 #include "recording_sink.h"
 #include "reply_frame.h"
 
@@ -17,15 +16,15 @@ const QString kFrequency = QStringLiteral("LED系列——频率表");
 
 struct Rig {
     FakeLink link;
-    protocol::LineTexts line;
-    InstrumentList list;
     RecordingSink messages;
-    DynamicWindow window{link, line, list, messages, QStringLiteral("/nonexistent"), nullptr};
+    DynamicWindow window;
+    Instrument instrument;
 
-    explicit Rig(const QString& model = kFrequency) {
-        list.setText(1, 0, QStringLiteral("1"));
-        list.setText(1, 1, QStringLiteral("0031（0x1FH）"));
-        list.setText(1, 2, model);
+    explicit Rig(int typeCode = 0x16, engine::Intervals intervals = engine::kTicksByHand)
+        : window(link, messages, QStringLiteral("/nonexistent"), nullptr, intervals) {
+        instrument.address = 31;
+        instrument.typeCode = typeCode;
+        instrument.addressText = "1F";
     }
 
     // Opens the window modally and runs `whileOpen` inside it; the window must be closed by then or
@@ -35,15 +34,15 @@ struct Rig {
             whileOpen();
             if (window.isVisible()) QTest::mouseClick(window.command1(), Qt::LeftButton);
         });
-        return window.showModal();
+        return window.showModal(instrument);
     }
-    // One request and `receiveTicks` receive ticks, fired through the window's own timers.
+    // One request and `receiveTicks` receive ticks of the window's engine.
     void slot(const QByteArray& input, int receiveTicks) {
-        fire(window.timer2());
+        window.engine().sendTick();
         link.input = input;
-        for (int i = 0; i < receiveTicks; ++i) fire(window.timer1());
+        for (int i = 0; i < receiveTicks; ++i)
+            window.engine().receiveTick();
     }
-    static void fire(QTimer& timer) { QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection); }
     const panel::PanelModel& panel() { return window.pollCycle().panel(); }
 };
 
@@ -51,7 +50,7 @@ struct Rig {
 
 class TestDynamicWindow : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void loadStep_data();
     void loadStep();
     void openFailureShowsAndStops();
@@ -60,40 +59,42 @@ private slots:
     void realViewIsRenderedAfterTheTick();
     void tnPersistsAndPanelStartsAfresh();
     void unplugStopsPolling();
+    void pollsAtTheGivenIntervals();
 };
 
 void TestDynamicWindow::loadStep_data() {
     QTest::addColumn<int>("port");
     QTest::addColumn<QString>("settings");
-    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("typeCode");
     QTest::addColumn<QStringList>("label3");
     QTest::addColumn<QString>("picture");
     QTest::newRow("frequency meter, blank before the rate")
-        << 1 << " 9600,n,8,1" << kFrequency
+        << 1 << " 9600,n,8,1" << 0x16
         << QStringList{"通讯口： COM1", "波特率： 9600", "仪表类型：LED系列——频率表"} << "picture/C80.BMP";
-    QTest::newRow("name the catalogue lacks keeps the design")
-        << 2 << "19200,n,8,1" << QStringLiteral("unknown")
-        << QStringList{"通讯口： COM2", "波特率： 19200", "仪表类型：unknown"} << QString();
+    QTest::newRow("type the catalogue lacks keeps the design")
+        << 2 << "19200,n,8,1" << 0x0C << QStringList{"通讯口： COM2", "波特率： 19200", "仪表类型："}
+        << QString();
 }
 
 void TestDynamicWindow::loadStep() {
     QFETCH(int, port);
     QFETCH(QString, settings);
-    QFETCH(QString, model);
+    QFETCH(int, typeCode);
     QFETCH(QStringList, label3);
     QFETCH(QString, picture);
-    Rig rig(model);
+    Rig rig(typeCode, engine::kDiagnosisIntervals);
     rig.link.setPortNumber(qint16(port));
     rig.link.setSettings(settings);
     QStringList captions, shown;
     QString front;
     bool polling = false;
     QVERIFY(rig.open([&] {
-        for (const auto& l : rig.panel().label3) captions << l.caption;
+        for (const auto& l : rig.panel().label3)
+            captions << l.caption;
         for (int i = 0; i < 3; ++i)
             shown << rig.window.findChild<QLabel*>(QStringLiteral("Label3(%1)").arg(i))->text();
         front = rig.panel().image1.picture;
-        polling = rig.link.isOpen() && rig.window.timer1().isActive() && rig.window.timer2().isActive();
+        polling = rig.link.isOpen() && rig.window.engine().isRunning();
     }));
     QCOMPARE(captions, label3);
     QCOMPARE(shown, label3);
@@ -101,8 +102,8 @@ void TestDynamicWindow::loadStep() {
     QVERIFY(polling);
     QCOMPARE(rig.window.windowTitle(), QStringLiteral("数据诊断"));
     QCOMPARE(rig.window.command1()->text(), QStringLiteral("退出"));
-    QCOMPARE(rig.window.timer2().interval(), 2000);
-    QCOMPARE(rig.window.timer1().interval(), 80);
+    QCOMPARE(rig.window.engine().intervals().sendMs, 2000);
+    QCOMPARE(rig.window.engine().intervals().receiveMs, 80);
     QVERIFY(rig.link.written.isEmpty()); // no request at load
 }
 
@@ -110,14 +111,12 @@ void TestDynamicWindow::loadStep() {
 void TestDynamicWindow::openFailureShowsAndStops() {
     Rig rig;
     rig.link.openError = serial::PortInUse;
-    bool ranInside = false;
-    QVERIFY(!rig.open([&] { ranInside = rig.window.isVisible(); }));
-    QTest::qWait(10);
-    QVERIFY(!ranInside);
+    // It returns without running a modal loop of its own.
+    QVERIFY(!rig.window.showModal(rig.instrument));
+    QVERIFY(!rig.window.isVisible());
     QCOMPARE(rig.messages.lines(),
              QStringList{QStringLiteral("错误|所设定的通讯端口已被其他设备占用，请重新设定通信端口！")});
-    QVERIFY(!rig.window.timer1().isActive());
-    QVERIFY(!rig.window.timer2().isActive());
+    QVERIFY(!rig.window.engine().isRunning());
     QVERIFY(rig.link.written.isEmpty());
 }
 
@@ -134,19 +133,23 @@ void TestDynamicWindow::waysOut() {
     for (int opening = 1; opening <= 2; ++opening) {
         QVERIFY(rig.open([&] {
             rig.slot(reply("1F", "16", "D2040101000100"), 2);
-            if (how == "exit") QTest::mouseClick(rig.window.command1(), Qt::LeftButton);
-            else if (how == "close") rig.window.close();
-            else QTest::keyClick(&rig.window, Qt::Key_Escape);
+            if (how == "exit")
+                QTest::mouseClick(rig.window.command1(), Qt::LeftButton);
+            else if (how == "close")
+                rig.window.close();
+            else
+                QTest::keyClick(&rig.window, Qt::Key_Escape);
         }));
         QVERIFY(!rig.window.isVisible());
         QVERIFY(!rig.link.isOpen());
-        QVERIFY(!rig.window.timer1().isActive());
-        QVERIFY(!rig.window.timer2().isActive());
+        QVERIFY(!rig.window.engine().isRunning());
         QCOMPARE(rig.link.closeCount, opening);
         // Unload step: value captions empty, lamps hidden, buffer empty.
-        for (int i = 0; i < 8; ++i) QCOMPARE(rig.panel().label1[i].caption, QString());
-        for (const auto& lamp : rig.panel().image2) QVERIFY(!lamp.visible);
-        QCOMPARE(rig.line.receiveBuffer, QByteArray());
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(rig.panel().label1[i].caption, QString());
+        for (const auto& lamp : rig.panel().image2)
+            QVERIFY(!lamp.visible);
+        QCOMPARE(rig.window.engine().reader().buffer(), QByteArray());
     }
     QCOMPARE(rig.link.openCount, 2);
     QVERIFY(rig.messages.shown.isEmpty());
@@ -205,14 +208,29 @@ void TestDynamicWindow::unplugStopsPolling() {
     QCOMPARE(rig.messages.shown.size(), 1);
     QCOMPARE(rig.messages.shown[0].title, QStringLiteral("错误"));
     QVERIFY(rig.messages.shown[0].text.contains(QStringLiteral("device removed")));
-    QVERIFY(!rig.window.timer1().isActive());
-    QVERIFY(!rig.window.timer2().isActive());
+    QVERIFY(!rig.window.engine().isRunning());
     // Losing the device again while the window is closed reports nothing.
     rig.link.unplug();
     QCOMPARE(rig.messages.shown.size(), 1);
     // The window opens again once the port is back.
     QVERIFY(rig.open([] {}));
     QCOMPARE(rig.link.openCount, 2);
+}
+
+// The window's own timers, at intervals of a few milliseconds, poll and render without a hand.
+void TestDynamicWindow::pollsAtTheGivenIntervals() {
+    Rig rig(0x16, {20, 5});
+    QString shown;
+    QVERIFY(rig.open([&] {
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.link.written.isEmpty(), 5000);
+        rig.link.input = reply("1F", "16", "D2040101000000");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(shown = rig.window.findChild<QLabel*>(QStringLiteral("Label1(0)"))->text()).isEmpty() &&
+                shown != QLatin1String("0.0"),
+            5000);
+    }));
+    QCOMPARE(shown, QStringLiteral("123.4"));
+    QCOMPARE(rig.link.written.first(), QByteArray("@1FRD61\r"));
 }
 
 QTEST_MAIN(TestDynamicWindow)

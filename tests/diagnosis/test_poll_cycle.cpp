@@ -1,8 +1,8 @@
-// The poll cycle driven tick by tick: its requests and what it hands to the views.
+// The poll cycle on a poll engine driven tick by tick: its requests and what it hands to the views.
 #include "diagnosis/poll_cycle.h"
+#include "engine/poll_engine.h"
 #include "fake_link.h"
 #include "views/instrument_types.h"
-#include "search/instrument_list.h"
 #include "reply_frame.h"
 
 #include <QTest>
@@ -29,19 +29,28 @@ views::ViewRoutine recordingDispatch(int code) {
     return views::typeForCode(code) ? &recordingView : nullptr;
 }
 
+Instrument frequencyMeter(int address, const QByteArray& addressText) {
+    Instrument i;
+    i.address = address;
+    i.typeCode = 0x16;
+    i.addressText = addressText;
+    return i;
+}
+
 struct Rig {
     FakeLink link;
-    protocol::LineTexts line;
-    InstrumentList list;
-    PollCycle poll{link, line, list, &recordingDispatch};
+    PollCycle poll{&recordingDispatch};
+    engine::PollEngine engine{link};
 
-    explicit Rig(const QString& addressCell = QStringLiteral("0031（0x1FH）")) {
-        list.setText(1, 1, addressCell);
-        list.setText(1, 2, QStringLiteral("LED系列——频率表"));
-        link.open();
+    explicit Rig(const Instrument& instrument = frequencyMeter(31, "1F")) {
         g_calls.clear();
         g_askedCode = -1;
-        poll.begin();
+        link.open();
+        open(instrument);
+    }
+    void open(const Instrument& instrument) {
+        poll.begin(instrument);
+        engine.start(poll, engine::kTicksByHand);
     }
 };
 
@@ -49,66 +58,61 @@ struct Rig {
 
 class TestPollCycle : public QObject {
     Q_OBJECT
-private slots:
-    void requestForTheCurrentRow_data();
-    void requestForTheCurrentRow();
+  private slots:
+    void requestToTheInstrument_data();
+    void requestToTheInstrument();
     void dispatch_data();
     void dispatch();
     void sendTickStartsAFreshWindow();
-    void beginEmptiesWhatTheScanLeft();
+    void openingStartsAfresh();
 };
 
-void TestPollCycle::requestForTheCurrentRow_data() {
-    QTest::addColumn<QStringList>("cells");
-    QTest::addColumn<int>("current");
+void TestPollCycle::requestToTheInstrument_data() {
+    QTest::addColumn<int>("address");
+    QTest::addColumn<QByteArray>("addressText");
     QTest::addColumn<QByteArray>("request");
-    QTest::newRow("address 31") << QStringList{"0031（0x1FH）"} << 1 << QByteArray("@1FRD61\r");
-    QTest::newRow("second row chosen") << QStringList{"0001（0x01H）", "0015（0x0FH）"} << 2
-                                       << QByteArray("@0FRD60\r");
-    QTest::newRow("lower case kept as listed") << QStringList{"0031（0x1fH）"} << 1
-                                               << protocol::readRequest("1f");
+    QTest::newRow("address 31") << 31 << QByteArray("1F") << QByteArray("@1FRD61\r");
+    QTest::newRow("address 15") << 15 << QByteArray("0F") << QByteArray("@0FRD60\r");
+    QTest::newRow("address 0") << 0 << QByteArray("00") << QByteArray("@00RD16\r");
+    // The list shows the characters as the reply carried them; the request is written from the number.
+    QTest::newRow("lower-case reply characters") << 31 << QByteArray("1f") << QByteArray("@1FRD61\r");
 }
 
-void TestPollCycle::requestForTheCurrentRow() {
-    QFETCH(QStringList, cells);
-    QFETCH(int, current);
+void TestPollCycle::requestToTheInstrument() {
+    QFETCH(int, address);
+    QFETCH(QByteArray, addressText);
     QFETCH(QByteArray, request);
-    Rig rig(cells[0]);
-    for (int r = 2; r <= cells.size(); ++r) {
-        rig.list.addRow();
-        rig.list.setText(r, 1, cells[r - 1]);
-    }
-    rig.list.setCurrentRow(current);
-    rig.poll.sendTick();
-    rig.poll.sendTick();
+    Rig rig(frequencyMeter(address, addressText));
+    rig.engine.sendTick();
+    rig.engine.sendTick();
     QCOMPARE(rig.link.written, (QList<QByteArray>{request, request}));
-    QCOMPARE(rig.line.commandFrame, request);
+    QCOMPARE(rig.engine.reader().request(), request);
 }
 
 void TestPollCycle::dispatch_data() {
     // What arrives before each receive tick, and the view calls counted after each tick.
     QTest::addColumn<QList<QByteArray>>("arrivals");
     QTest::addColumn<QList<int>>("callsAfterTick");
-    QTest::addColumn<QByteArray>("ntemp");  // what every call received
+    QTest::addColumn<QByteArray>("ntemp"); // what every call received
     QTest::addColumn<int>("typeCode");
 
     const QByteArray good = reply("1F", "16", "D20401");
-    QTest::newRow("same line on every tick") << QList<QByteArray>{good, {}, {}, {}} << QList<int>{1, 2, 3, 4}
-                                             << good << 0x16;
+    QTest::newRow("same line on every tick")
+        << QList<QByteArray>{good, {}, {}, {}} << QList<int>{1, 2, 3, 4} << good << 0x16;
     QTest::newRow("pieces across ticks")
-        << QList<QByteArray>{good.left(5), good.mid(5, good.size() - 6), "\r", {}} << QList<int>{0, 0, 1, 2} << good
-        << 0x16;
+        << QList<QByteArray>{good.left(5), good.mid(5, good.size() - 6), "\r", {}} << QList<int>{0, 0, 1, 2}
+        << good << 0x16;
     QTest::newRow("only the first of two lines")
         << QList<QByteArray>{good + reply("02", "1E")} << QList<int>{1} << good << 0x16;
     // Read from the raw buffer, characters 8-9 would be "00" here and miss the catalogue.
     QTest::newRow("type code read from the reply line")
         << QList<QByteArray>{"0F" + reply("1F", "8A")} << QList<int>{1} << reply("1F", "8A") << 0x8A;
-    QTest::newRow("echo then nothing yet") << QList<QByteArray>{"@1FRD61\r", good.left(4)} << QList<int>{0, 0}
-                                           << QByteArray() << -1;
-    QTest::newRow("unlisted code ignored") << QList<QByteArray>{reply("1F", "0C"), {}} << QList<int>{0, 0}
-                                           << QByteArray() << -1;
-    QTest::newRow("damaged line ignored")
-        << QList<QByteArray>{QByteArray(good).replace(10, 1, "9"), {}} << QList<int>{0, 0} << QByteArray() << -1;
+    QTest::newRow("echo then nothing yet")
+        << QList<QByteArray>{"@1FRD61\r", good.left(4)} << QList<int>{0, 0} << QByteArray() << -1;
+    QTest::newRow("unlisted code ignored")
+        << QList<QByteArray>{reply("1F", "0C"), {}} << QList<int>{0, 0} << QByteArray() << -1;
+    QTest::newRow("damaged line ignored") << QList<QByteArray>{QByteArray(good).replace(10, 1, "9"), {}}
+                                          << QList<int>{0, 0} << QByteArray() << -1;
 }
 
 void TestPollCycle::dispatch() {
@@ -117,10 +121,10 @@ void TestPollCycle::dispatch() {
     QFETCH(QByteArray, ntemp);
     QFETCH(int, typeCode);
     Rig rig;
-    rig.poll.sendTick();
+    rig.engine.sendTick();
     for (int i = 0; i < arrivals.size(); ++i) {
         rig.link.input = arrivals[i];
-        rig.poll.receiveTick();
+        rig.engine.receiveTick();
         QCOMPARE(g_calls.size(), callsAfterTick[i]);
     }
     for (const Call& call : g_calls) {
@@ -132,24 +136,33 @@ void TestPollCycle::dispatch() {
 
 void TestPollCycle::sendTickStartsAFreshWindow() {
     Rig rig;
-    rig.poll.sendTick();
+    rig.engine.sendTick();
     rig.link.input = reply("1F", "16");
-    rig.poll.receiveTick();
+    rig.engine.receiveTick();
     QCOMPARE(g_calls.size(), 1);
-    rig.poll.sendTick();
-    QCOMPARE(rig.line.receiveBuffer, QByteArray());
-    rig.poll.receiveTick();
+    rig.engine.sendTick();
+    QCOMPARE(rig.engine.reader().buffer(), QByteArray());
+    rig.engine.receiveTick();
     QCOMPARE(g_calls.size(), 1); // nothing new arrived for the new request
 }
 
-void TestPollCycle::beginEmptiesWhatTheScanLeft() {
+// A new opening shows nothing of the last one: the panel as designed, no input kept; Tn runs on.
+void TestPollCycle::openingStartsAfresh() {
     Rig rig;
-    rig.poll.panel().label1[0].caption = QStringLiteral("left from the last opening");
-    rig.line.receiveBuffer = reply("1F", "16");
-    rig.poll.begin();
+    rig.engine.sendTick();
+    rig.link.input = reply("1F", "16");
+    rig.engine.receiveTick();
+    QCOMPARE(rig.poll.panel().label1[0].caption, QStringLiteral("@1F"));
+    rig.engine.stop();
+    rig.poll.unload();
+    rig.link.open();
+    rig.open(frequencyMeter(2, "02"));
     QVERIFY(rig.poll.panel() == panel::PanelModel::design());
-    rig.poll.receiveTick();
-    QVERIFY(g_calls.isEmpty());
+    QCOMPARE(rig.engine.reader().buffer(), QByteArray());
+    rig.engine.receiveTick();
+    QCOMPARE(g_calls.size(), 1);
+    QCOMPARE(int(rig.poll.tn()), 1);
+    QCOMPARE(rig.poll.instrument().address, 2);
 }
 
 QTEST_GUILESS_MAIN(TestPollCycle)

@@ -4,7 +4,6 @@
 #include "modal_driver.h"
 #include "search/index_window.h"
 #include "search/instrument_list.h"
-#include "search/searching_window.h"
 
 #include <QAbstractItemModel>
 #include <QLineEdit>
@@ -16,7 +15,7 @@ namespace {
 constexpr int kDialogDeadlineMs = 10000;
 // Beyond the scan's own (addresses + 1) send intervals.
 constexpr int kScanMarginMs = 8000;
-// The first reply comes two seconds after opening; paging views need another two.
+// Beyond the first request's send interval and the paging views' pages.
 constexpr int kDiagnosisDeadlineMs = 15000;
 
 // The page of `family` that the window shows now, or -1; how it differs from the first page then.
@@ -32,7 +31,10 @@ int matchingPage(QWidget& window, const FamilyPanel& family, const QString& prog
 
 } // namespace
 
-Bench::Bench() : m_main(std::make_unique<app::MainWindow>(m_link, m_messages, m_programDir.path())) {
+Bench::Bench(engine::Intervals scan, engine::Intervals diagnosis)
+    : m_scanIntervals(scan), m_diagnosisIntervals(diagnosis),
+      m_main(std::make_unique<app::MainWindow>(m_link, m_messages, m_programDir.path())) {
+    m_main->setPollIntervals(scan, diagnosis);
     m_main->show();
 }
 
@@ -68,7 +70,7 @@ Bench::ScanRun Bench::startUpScan(int first, int last) {
             return true;
         },
         kDialogDeadlineMs);
-    const int scanMs = (last - first + 2) * SearchingWindow::kSendIntervalMs;
+    const int scanMs = (last - first + 2) * m_scanIntervals.sendMs;
     ModalDriver searching(
         QStringLiteral("Searching"), [](QWidget&) { return false; },
         kDialogDeadlineMs + scanMs + kScanMarginMs);

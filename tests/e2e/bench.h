@@ -2,11 +2,12 @@
 // The whole program on the simulated bus: the real main window (offscreen) with its list, search
 // dialog, scan window and diagnosis window, the real serial link, and commtest-sim on a
 // pseudo-terminal as port 1. Messages are recorded instead of shown.
-#include "recording_sink.h"
 #include "family_panels.h"
 #include "program_dir.h"
+#include "recording_sink.h"
 #include "sim_process.h"
 
+#include "engine/intervals.h"
 #include "link/qt_serial_link.h"
 
 #include <QVector>
@@ -17,10 +18,19 @@ namespace app {
 class MainWindow;
 }
 
+// Slots short enough for a quick run, long enough for the longest reply at 9600 baud (about
+// 100 ms of line time) on a busy machine.
+constexpr engine::Intervals kQuickScan{400, 20};
+constexpr engine::Intervals kQuickDiagnosis{400, 20};
+
 class Bench {
   public:
-    Bench();
+    // The scan and diagnosis windows run at the given intervals.
+    explicit Bench(engine::Intervals scan = kQuickScan, engine::Intervals diagnosis = kQuickDiagnosis);
     ~Bench();
+
+    engine::Intervals scanIntervals() const { return m_scanIntervals; }
+    engine::Intervals diagnosisIntervals() const { return m_diagnosisIntervals; }
 
     // False, with the reason, when the program directory could not be laid out.
     bool isReady(QString* why) const;
@@ -68,6 +78,8 @@ class Bench {
     bool portIsFree(QString* why = nullptr) const;
 
   private:
+    engine::Intervals m_scanIntervals;
+    engine::Intervals m_diagnosisIntervals;
     ProgramDir m_programDir;
     SimProcess m_sim;
     serial::QtSerialLink m_link;

@@ -13,7 +13,7 @@ const QStringList kBus = {"--instrument", "1:02", "--instrument", "2:8E", "--sil
 // Requests that go unanswered before the window is left.
 constexpr int kUnanswered = 2;
 // Receive ticks after the last of them, so the emptied buffer has been looked at.
-constexpr int kSettleMs = 4 * 80;
+constexpr int kSettleMs = 4 * kQuickDiagnosis.receiveMs;
 } // namespace
 
 class TestE2eSilent : public QObject {
@@ -36,12 +36,16 @@ void TestE2eSilent::initTestCase() {
     // A scan would use up the one answer, so the rows are written as a scan writes them.
     InstrumentList& list = m_bench->mainWindow().instruments();
     list.addRow();
-    const QStringList models = {singleDisplayMeter().model, lcdRecorder().model};
+    const QList<int> typeCodes = {0x02, 0x8E};
     for (int row = 1; row <= 2; ++row) {
-        list.setText(row, 0, QString::number(row));
-        list.setText(row, InstrumentList::kAddressColumn, QStringLiteral("000%1（0x0%1H）").arg(row));
-        list.setText(row, InstrumentList::kTypeColumn, models[row - 1]);
+        Instrument found;
+        found.address = row;
+        found.typeCode = typeCodes[row - 1];
+        found.addressText = QByteArray("0") + QByteArray::number(row);
+        list.setInstrument(row, found);
     }
+    QCOMPARE(list.typeCell(1), singleDisplayMeter().model);
+    QCOMPARE(list.typeCell(2), lcdRecorder().model);
 }
 
 void TestE2eSilent::cleanupTestCase() {

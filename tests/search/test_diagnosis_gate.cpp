@@ -1,4 +1,5 @@
 // The checks before the diagnosis window opens.
+#include "protocol/frame.h"
 #include "recording_sink.h"
 #include "search/diagnosis_gate.h"
 #include "search/instrument_list.h"
@@ -7,41 +8,38 @@
 
 class TestDiagnosisGate : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void gate_data();
     void gate();
 };
 
 void TestDiagnosisGate::gate_data() {
-    QTest::addColumn<QStringList>("addressCells"); // one per data row
-    QTest::addColumn<QStringList>("typeCells");
+    QTest::addColumn<QList<int>>("typeCodes"); // one per data row; -1: an empty row
     QTest::addColumn<int>("current");
     QTest::addColumn<QString>("message"); // "title|text"; empty: opens
 
-    const QString address = QStringLiteral("0031（0x1FH）");
-    const QString frequency = QStringLiteral("LED系列——频率表");
     const QString none = QStringLiteral("错误|未搜索到仪表");
     const QString unknown = QStringLiteral("未知设备|无法显示实时数据");
-    QTest::newRow("before any search") << QStringList{""} << QStringList{""} << 1 << none;
-    QTest::newRow("type without address") << QStringList{""} << QStringList{frequency} << 1 << none;
-    QTest::newRow("unlisted type") << QStringList{address} << QStringList{""} << 1 << unknown;
-    QTest::newRow("listed instrument") << QStringList{address} << QStringList{frequency} << 1 << QString();
-    QTest::newRow("second row chosen")
-        << QStringList{address, "0002（0x02H）"} << QStringList{"", frequency} << 2 << QString();
-    QTest::newRow("first row chosen, unlisted")
-        << QStringList{address, "0002（0x02H）"} << QStringList{"", frequency} << 1 << unknown;
+    QTest::newRow("before any search") << QList<int>{-1} << 1 << none;
+    QTest::newRow("unlisted type") << QList<int>{0x0C} << 1 << unknown;
+    QTest::newRow("listed instrument") << QList<int>{0x16} << 1 << QString();
+    QTest::newRow("second row chosen") << QList<int>{0x0C, 0x16} << 2 << QString();
+    QTest::newRow("first row chosen, unlisted") << QList<int>{0x0C, 0x16} << 1 << unknown;
 }
 
 void TestDiagnosisGate::gate() {
-    QFETCH(QStringList, addressCells);
-    QFETCH(QStringList, typeCells);
+    QFETCH(QList<int>, typeCodes);
     QFETCH(int, current);
     QFETCH(QString, message);
     InstrumentList list;
-    for (int r = 1; r <= addressCells.size(); ++r) {
+    for (int r = 1; r <= typeCodes.size(); ++r) {
         if (r > 1) list.addRow();
-        list.setText(r, 1, addressCells[r - 1]);
-        list.setText(r, 2, typeCells[r - 1]);
+        if (typeCodes[r - 1] < 0) continue;
+        Instrument found;
+        found.address = r;
+        found.typeCode = typeCodes[r - 1];
+        found.addressText = protocol::addressField(r);
+        list.setInstrument(r, found);
     }
     list.setCurrentRow(current);
     RecordingSink sink;

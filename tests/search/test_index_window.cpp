@@ -1,7 +1,7 @@
 // The list window: its grid, the choice of a row and the double-click that asks for diagnosis.
+#include "link/window_placement.h"
 #include "search/index_window.h"
 #include "search/instrument_list.h"
-#include "link/window_placement.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -12,8 +12,11 @@ namespace {
 void fill(InstrumentList& list, int rows) {
     for (int r = 1; r <= rows; ++r) {
         if (r > 1) list.addRow();
-        list.setText(r, 0, QString::number(r));
-        list.setText(r, 1, QStringLiteral("%1（0x%2H）").arg(r, 4, 10, QLatin1Char('0')).arg(r, 2, 16, QLatin1Char('0')));
+        Instrument found;
+        found.address = r;
+        found.typeCode = 0x16;
+        found.addressText = QByteArray::number(r, 16).rightJustified(2, '0');
+        list.setInstrument(r, found);
     }
 }
 
@@ -25,7 +28,7 @@ QPoint cellCentre(QTableView* grid, int modelRow, int col) {
 
 class TestIndexWindow : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void gridAndHeader();
     void sizesFollowTheClientArea_data();
     void sizesFollowTheClientArea();
@@ -41,8 +44,8 @@ void TestIndexWindow::gridAndHeader() {
     QStringList header;
     for (int c = 0; c < 4; ++c)
         header << window.grid()->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-    QCOMPARE(header, (QStringList{QStringLiteral("序 号"), QStringLiteral("地 址"), QStringLiteral("仪 表 类 型"),
-                                  QStringLiteral("备  注")}));
+    QCOMPARE(header, (QStringList{QStringLiteral("序 号"), QStringLiteral("地 址"),
+                                  QStringLiteral("仪 表 类 型"), QStringLiteral("备  注")}));
     QCOMPARE(window.grid()->model()->rowCount(), 1);
 }
 
@@ -77,7 +80,8 @@ void TestIndexWindow::clicks() {
     window.resize(twipsToPixels(9510, &window), twipsToPixels(4305, &window));
     window.show();
     int currentWhenAsked = -1;
-    connect(&window, &IndexWindow::openDiagnosisRequested, this, [&] { currentWhenAsked = list.currentRow(); });
+    connect(&window, &IndexWindow::openDiagnosisRequested, this,
+            [&] { currentWhenAsked = list.currentRow(); });
     QTest::mouseClick(window.grid()->viewport(), Qt::LeftButton, {}, cellCentre(window.grid(), 2, 1));
     QCOMPARE(list.currentRow(), 3);
     QCOMPARE(currentWhenAsked, -1);

@@ -1,4 +1,5 @@
-// The scan driven tick by tick against a fake link.
+// The scan on a poll engine driven tick by tick against a fake link.
+#include "engine/poll_engine.h"
 #include "fake_link.h"
 #include "reply_frame.h"
 #include "search/instrument_list.h"
@@ -28,13 +29,16 @@ QStringList rowsOf(const InstrumentList& list) {
     return out;
 }
 
-// A scan of `first` to `last` on a fake link.
+// A scan of `first` to `last` running on a fake link.
 struct ScanRig {
     FakeLink link;
-    protocol::LineTexts line;
     InstrumentList list;
     Scan scan;
-    ScanRig(int first, int last) : scan(link, line, list, qint16(first), qint16(last)) {}
+    engine::PollEngine engine{link};
+    ScanRig(int first, int last) : scan(list, qint16(first), qint16(last)) {
+        link.open();
+        engine.start(scan, engine::kTicksByHand);
+    }
 };
 
 } // namespace
@@ -43,7 +47,7 @@ Q_DECLARE_METATYPE(QList<Slot>)
 
 class TestScan : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void requests_data();
     void requests();
     void rows_data();
@@ -51,6 +55,7 @@ private slots:
     void replyInPiecesIsHandledWhenComplete();
     void sameReplyOnEveryReceiveTickKeepsOneRow();
     void sendTickEmptiesTheBuffer();
+    void rowsKeepWhenAndHowTheyWereFound();
 };
 
 void TestScan::requests_data() {
@@ -60,11 +65,12 @@ void TestScan::requests_data() {
     QTest::newRow("range 5 to 5") << 5 << 5 << QList<QByteArray>{"@05RD13\r"};
     QTest::newRow("range 0 to 0") << 0 << 0 << QList<QByteArray>{"@00RD16\r"};
     QTest::newRow("first above last") << 9 << 3 << QList<QByteArray>{};
-    QTest::newRow("three addresses across 15") << 14 << 16
-                                               << QList<QByteArray>{"@0ERD63\r", "@0FRD60\r", "@10RD17\r"};
+    QTest::newRow("three addresses across 15")
+        << 14 << 16 << QList<QByteArray>{"@0ERD63\r", "@0FRD60\r", "@10RD17\r"};
     QTest::newRow("negative address") << -1 << -1 << QList<QByteArray>{protocol::readRequest("0FFFF")};
-    QTest::newRow("ending at 32767")
-        << 32766 << 32767 << QList<QByteArray>{protocol::readRequest("7FFE"), protocol::readRequest("7FFF")};
+    QTest::newRow("ending at 32767") << 32766 << 32767
+                                     << QList<QByteArray>{protocol::readRequest("7FFE"),
+                                                          protocol::readRequest("7FFF")};
 }
 
 void TestScan::requests() {
@@ -72,23 +78,24 @@ void TestScan::requests() {
     QFETCH(int, last);
     QFETCH(QList<QByteArray>, frames);
     ScanRig rig(first, last);
-    auto& [link, line, list, scan] = rig;
-    QSignalSpy finished(&scan, &Scan::finished);
+    auto& [link, list, scan, engine] = rig;
+    QSignalSpy finished(&engine, &engine::PollEngine::finished);
     QSignalSpy asking(&scan, &Scan::asking);
 
     for (int i = 0; i < frames.size(); ++i) {
-        scan.sendTick();
+        engine.sendTick();
         QCOMPARE(finished.size(), 0);
     }
     QCOMPARE(link.written, frames);
     QCOMPARE(asking.size(), frames.size());
     if (!frames.isEmpty()) QCOMPARE(asking.last().at(0).toInt(), last);
 
-    // The tick after the last request ends the scan, once, and sends nothing more.
-    scan.sendTick();
+    // The tick after the last request ends the scan, once, closes the port and sends nothing more.
+    engine.sendTick();
     QCOMPARE(finished.size(), 1);
-    scan.sendTick();
-    scan.sendTick();
+    QVERIFY(!link.isOpen());
+    engine.sendTick();
+    engine.sendTick();
     QCOMPARE(finished.size(), 1);
     QCOMPARE(link.written.size(), frames.size());
     QCOMPARE(int(scan.foundCount()), 0);
@@ -128,12 +135,13 @@ void TestScan::rows() {
     QFETCH(QList<Slot>, window);
     QFETCH(QStringList, rows);
     ScanRig rig(first, first + int(window.size()) - 1);
-    auto& [link, line, list, scan] = rig;
+    auto& [link, list, scan, engine] = rig;
 
     for (const Slot& slot : window) {
-        scan.sendTick();
-        link.input = (slot.echo ? line.commandFrame : QByteArray()) + slot.input;
-        for (int tick = 0; tick < 17; ++tick) scan.receiveTick();
+        engine.sendTick();
+        link.input = (slot.echo ? link.written.last() : QByteArray()) + slot.input;
+        for (int tick = 0; tick < 17; ++tick)
+            engine.receiveTick();
     }
     QCOMPARE(rowsOf(list), rows);
     const bool found = !rows.first().startsWith('|');
@@ -142,45 +150,79 @@ void TestScan::rows() {
 
 void TestScan::replyInPiecesIsHandledWhenComplete() {
     ScanRig rig(1, 1);
-    auto& [link, line, list, scan] = rig;
-    scan.sendTick();
+    auto& [link, list, scan, engine] = rig;
+    engine.sendTick();
     const QByteArray full = reply("01", "16");
     link.input = full.left(4);
-    scan.receiveTick();
+    engine.receiveTick();
     link.input = full.mid(4, full.size() - 5); // all but the CR
-    scan.receiveTick();
+    engine.receiveTick();
     QCOMPARE(list.addressCell(1), QString());
     link.input = "\r";
-    scan.receiveTick();
+    engine.receiveTick();
     QCOMPARE(list.addressCell(1), QStringLiteral("0001（0x01H）"));
 }
 
 void TestScan::sameReplyOnEveryReceiveTickKeepsOneRow() {
     ScanRig rig(1, 2);
-    auto& [link, line, list, scan] = rig;
-    scan.sendTick();
+    auto& [link, list, scan, engine] = rig;
+    engine.sendTick();
     link.input = reply("01", "16");
     QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
-    for (int tick = 0; tick < 17; ++tick) scan.receiveTick();
+    for (int tick = 0; tick < 17; ++tick)
+        engine.receiveTick();
     QCOMPARE(list.rows(), 2);
     QCOMPARE(int(scan.foundCount()), 1);
     // The first tick writes the row; repeating the same texts changes nothing the grid would see.
-    QCOMPARE(changed.size(), 3);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed[0][0].toModelIndex().column(), 0);
+    QCOMPARE(changed[0][1].toModelIndex().column(), 2);
 }
 
 void TestScan::sendTickEmptiesTheBuffer() {
     ScanRig rig(1, 2);
-    auto& [link, line, list, scan] = rig;
-    scan.sendTick();
+    auto& [link, list, scan, engine] = rig;
+    engine.sendTick();
     // A reply still arriving when the next request goes out loses its beginning.
     link.input = reply("01", "16").left(6);
-    scan.receiveTick();
-    scan.sendTick();
-    QCOMPARE(line.receiveBuffer, QByteArray());
+    engine.receiveTick();
+    engine.sendTick();
+    QCOMPARE(engine.reader().buffer(), QByteArray());
     link.input = reply("01", "16").mid(6);
-    scan.receiveTick();
+    engine.receiveTick();
     QCOMPARE(int(scan.foundCount()), 0);
-    QCOMPARE(line.commandFrame, QByteArray("@02RD14\r"));
+    QCOMPARE(engine.reader().request(), QByteArray("@02RD14\r"));
+}
+
+// The rows hold data: the address and type as numbers, when the instrument first answered, and
+// a later unlisted type code that leaves the listed one in place.
+void TestScan::rowsKeepWhenAndHowTheyWereFound() {
+    ScanRig rig(1, 3);
+    auto& [link, list, scan, engine] = rig;
+    QDateTime now = QDateTime::fromString(QStringLiteral("2024-05-06T07:08:09"), Qt::ISODate);
+    scan.setWallClock([&now] { return now; });
+    const QDateTime first = now;
+    const QList<QByteArray> answers{reply("1f", "16"), reply("1F", "0C"), reply("02", "0C")};
+    for (const QByteArray& answer : answers) {
+        engine.sendTick();
+        link.input = answer;
+        engine.receiveTick();
+        now = now.addSecs(1);
+        engine.receiveTick();
+    }
+    QCOMPARE(list.rows(), 3);
+    const Instrument* one = list.instrument(1);
+    const Instrument* two = list.instrument(2);
+    QVERIFY(one && two);
+    QCOMPARE(one->address, 31);
+    QCOMPARE(one->typeCode, 0x16);
+    QCOMPARE(one->foundAt, first);
+    QCOMPARE(one->addressText, QByteArray("1F"));
+    QCOMPARE(list.typeCell(1), kFrequency);
+    QCOMPARE(two->typeCode, 0x0C);
+    QCOMPARE(two->foundAt, first.addSecs(2));
+    QCOMPARE(two->roundTripMs, -1);
+    QCOMPARE(list.typeCell(2), QString());
 }
 
 QTEST_GUILESS_MAIN(TestScan)

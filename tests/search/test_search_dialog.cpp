@@ -15,10 +15,9 @@ namespace {
 
 struct Rig {
     FakeLink link;
-    protocol::LineTexts line;
     InstrumentList list;
     RecordingSink messages;
-    SearchDialog dialog{link, line, list, messages, nullptr};
+    SearchDialog dialog{link, list, messages, nullptr};
 
     // What the scan window would have started with.
     struct Start {
@@ -29,8 +28,8 @@ struct Rig {
 
     Rig() {
         dialog.setSearchingRunner([this](Scan& scan) {
-            started.append({scan.scanAddress(), scan.scanEnd(), scan.foundCount(), link.isOpen(),
-                            dialog.isVisible()});
+            started.append(
+                {scan.scanAddress(), scan.scanEnd(), scan.foundCount(), link.isOpen(), dialog.isVisible()});
             link.close(); // as the scan window does
         });
         dialog.show();
@@ -42,7 +41,7 @@ struct Rig {
 
 class TestSearchDialog : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyOpeningShowsTheLinkAfresh();
     void ok_data();
     void ok();
@@ -71,9 +70,12 @@ void TestSearchDialog::ok_data() {
     QTest::addColumn<QString>("text2");
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("last");
-    QTest::newRow("defaults") << "1" << "200" << 1 << 200;
-    QTest::newRow("hex and blanks") << "&H10" << " 2 0 " << 16 << 20;
-    QTest::newRow("first above last is allowed") << "9" << "3" << 9 << 3;
+    QTest::newRow("defaults") << "1"
+                              << "200" << 1 << 200;
+    QTest::newRow("hex and blanks") << "&H10"
+                                    << " 2 0 " << 16 << 20;
+    QTest::newRow("first above last is allowed") << "9"
+                                                 << "3" << 9 << 3;
 }
 
 void TestSearchDialog::ok() {
@@ -99,16 +101,23 @@ void TestSearchDialog::okFailures_data() {
     QTest::addColumn<QString>("text1");
     QTest::addColumn<QString>("text2");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no such port") << int(serial::NoSuchPort) << "1" << "200"
+    QTest::newRow("no such port") << int(serial::NoSuchPort) << "1"
+                                  << "200"
                                   << "系统无设定的通讯端口，请重新设定通信端口！";
-    QTest::newRow("port in use") << int(serial::PortInUse) << "1" << "200"
+    QTest::newRow("port in use") << int(serial::PortInUse) << "1"
+                                 << "200"
                                  << "所设定的通讯端口已被其他设备占用，请重新设定通信端口！";
-    QTest::newRow("other open failure") << int(serial::OtherError) << "1" << "200" << "未知的错误产生！";
-    QTest::newRow("first address overflows") << int(serial::NoError) << "40000" << "200"
+    QTest::newRow("other open failure") << int(serial::OtherError) << "1"
+                                        << "200"
+                                        << "未知的错误产生！";
+    QTest::newRow("first address overflows") << int(serial::NoError) << "40000"
+                                             << "200"
                                              << "数据溢出，检查仪表类型设置是否正确！";
-    QTest::newRow("last address overflows") << int(serial::NoError) << "1" << "-40000"
+    QTest::newRow("last address overflows") << int(serial::NoError) << "1"
+                                            << "-40000"
                                             << "数据溢出，检查仪表类型设置是否正确！";
-    QTest::newRow("port error wins over overflow") << int(serial::NoSuchPort) << "40000" << "200"
+    QTest::newRow("port error wins over overflow") << int(serial::NoSuchPort) << "40000"
+                                                   << "200"
                                                    << "系统无设定的通讯端口，请重新设定通信端口！";
 }
 
@@ -145,7 +154,11 @@ void TestSearchDialog::overflowLeavesThePortClosedForTheNextOk() {
 void TestSearchDialog::cancelTouchesNothing() {
     Rig rig;
     rig.list.addRow();
-    rig.list.setText(2, 1, QStringLiteral("0031（0x1FH）"));
+    Instrument listed;
+    listed.address = 31;
+    listed.typeCode = 0x16;
+    listed.addressText = "1F";
+    rig.list.setInstrument(2, listed);
     QTest::mouseClick(rig.dialog.command2(), Qt::LeftButton);
     QVERIFY(!rig.dialog.isVisible());
     QCOMPARE(rig.dialog.result(), int(QDialog::Rejected));

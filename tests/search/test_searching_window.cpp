@@ -13,37 +13,37 @@
 
 namespace {
 
-// A scan of 1..200 with its window shown (timers running) and the port open, as the search
-// dialog leaves it.
+// A scan of 1..`last` with its window shown (polling) and the port open, as the search dialog
+// leaves it. The ticks are called by hand.
 struct Rig {
     FakeLink link;
-    protocol::LineTexts line;
     InstrumentList list;
     RecordingSink messages;
-    Scan scan{link, line, list, 1, 200};
-    SearchingWindow window{scan, link, messages, nullptr};
+    Scan scan;
+    SearchingWindow window{scan, link, messages, nullptr, engine::kTicksByHand};
 
-    Rig() {
+    explicit Rig(int last = 200) : scan(list, 1, qint16(last)) {
         link.open();
         window.show();
     }
     // One full slot: the request, then what arrives, then the receive ticks of the slot.
     void slot(const QByteArray& input = {}) {
-        scan.sendTick();
+        window.engine().sendTick();
         link.input = input;
-        for (int i = 0; i < 17; ++i) scan.receiveTick();
+        for (int i = 0; i < 17; ++i)
+            window.engine().receiveTick();
     }
-    bool stopped() {
-        return !link.isOpen() && !window.isVisible() && !window.timer1().isActive() && !window.timer2().isActive();
-    }
+    bool stopped() { return !link.isOpen() && !window.isVisible() && !window.engine().isRunning(); }
 };
 
 } // namespace
 
 class TestSearchingWindow : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void labels();
+    void intervalsFromOutside_data();
+    void intervalsFromOutside();
     void endings_data();
     void endings();
     void unplugMidScan();
@@ -53,17 +53,46 @@ void TestSearchingWindow::labels() {
     FakeLink link;
     link.setPortNumber(3);
     link.setSettings(QStringLiteral(" 4800,n,8,1"));
-    protocol::LineTexts line;
     InstrumentList list;
     RecordingSink messages;
-    Scan scan(link, line, list, 7, 9);
-    SearchingWindow window(scan, link, messages, nullptr);
+    Scan scan(list, 7, 9);
+    SearchingWindow window(scan, link, messages, nullptr, engine::kTicksByHand);
     QCOMPARE(window.windowTitle(), QString());
     QStringList shown{window.label3(0)->text(), window.label3(1)->text(), window.label4()->text()};
-    scan.sendTick();
-    scan.sendTick();
+    link.open();
+    window.show();
+    window.engine().sendTick();
+    window.engine().sendTick();
     shown << window.label4()->text();
     QCOMPARE(shown, (QStringList{"COM3", "4800", "7", "8"}));
+}
+
+void TestSearchingWindow::intervalsFromOutside_data() {
+    QTest::addColumn<bool>("given");
+    QTest::addColumn<int>("sendMs");
+    QTest::addColumn<int>("receiveMs");
+    QTest::newRow("the program's") << false << 1360 << 80;
+    QTest::newRow("a test's") << true << 30 << 5;
+}
+
+// Polling starts when the window shows, at the intervals it was given.
+void TestSearchingWindow::intervalsFromOutside() {
+    QFETCH(bool, given);
+    QFETCH(int, sendMs);
+    QFETCH(int, receiveMs);
+    FakeLink link;
+    InstrumentList list;
+    RecordingSink messages;
+    Scan scan(list, 1, 2);
+    const auto window = given ? std::make_unique<SearchingWindow>(scan, link, messages, nullptr,
+                                                                  engine::Intervals{sendMs, receiveMs})
+                              : std::make_unique<SearchingWindow>(scan, link, messages, nullptr);
+    link.open();
+    QVERIFY(!window->engine().isRunning());
+    window->show();
+    QVERIFY(window->engine().isRunning());
+    QCOMPARE(window->engine().intervals().sendMs, sendMs);
+    QCOMPARE(window->engine().intervals().receiveMs, receiveMs);
 }
 
 void TestSearchingWindow::endings_data() {
@@ -71,20 +100,26 @@ void TestSearchingWindow::endings_data() {
     QTest::newRow("stop during the fifth slot") << "stop";
     QTest::newRow("close control") << "close";
     QTest::newRow("escape key") << "escape";
+    QTest::newRow("range of five done") << "done";
 }
 
 void TestSearchingWindow::endings() {
     QFETCH(QString, how);
-    Rig rig;
+    Rig rig(how == "done" ? 5 : 200);
     rig.slot();
     rig.slot(reply("02", "16"));
     rig.slot();
     rig.slot(reply("04", "1E"));
-    rig.scan.sendTick(); // the fifth request is out
-    QVERIFY(rig.window.timer1().isActive() && rig.window.timer2().isActive());
-    if (how == "stop") QTest::mouseClick(rig.window.command1(), Qt::LeftButton);
-    else if (how == "close") rig.window.close();
-    else QTest::keyClick(&rig.window, Qt::Key_Escape);
+    rig.window.engine().sendTick(); // the fifth request is out
+    QVERIFY(rig.window.engine().isRunning());
+    if (how == "stop")
+        QTest::mouseClick(rig.window.command1(), Qt::LeftButton);
+    else if (how == "close")
+        rig.window.close();
+    else if (how == "escape")
+        QTest::keyClick(&rig.window, Qt::Key_Escape);
+    else
+        rig.window.engine().sendTick();
 
     QVERIFY(rig.stopped());
     QCOMPARE(rig.link.closeCount, 1);

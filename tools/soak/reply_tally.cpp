@@ -1,13 +1,22 @@
 #include "tools/soak/reply_tally.h"
 
-#include "protocol/frame.h"
+#include "engine/reply_reader.h"
 
 namespace soak {
 
 Outcome judge(const QByteArray& received, const QByteArray& request) {
-    const auto line = protocol::cutReplyLine(received, request);
-    if (!line) return Outcome::Unanswered;
-    return protocol::CheckReply(*line) ? Outcome::Accepted : Outcome::Rejected;
+    engine::ReplyReader reader;
+    reader.startRequest(request);
+    reader.feed(received);
+    switch (reader.status()) {
+    case engine::ReplyStatus::Accepted:
+        return Outcome::Accepted;
+    case engine::ReplyStatus::BadCheck:
+        return Outcome::Rejected;
+    case engine::ReplyStatus::NoneYet:
+        break;
+    }
+    return Outcome::Unanswered;
 }
 
 void ReplyTally::requestSent(const QByteArray& request) {
@@ -24,15 +33,23 @@ void ReplyTally::received(const QByteArray& bytes) {
     if (m_open) m_received += bytes;
 }
 
-void ReplyTally::endOfLine() { judgeOpenRequest(); }
+void ReplyTally::endOfLine() {
+    judgeOpenRequest();
+}
 
 void ReplyTally::judgeOpenRequest() {
     if (!m_open) return;
     m_open = false;
     switch (judge(m_received, m_request)) {
-    case Outcome::Accepted: ++m_accepted; break;
-    case Outcome::Rejected: ++m_rejected; break;
-    case Outcome::Unanswered: ++m_unanswered; break;
+    case Outcome::Accepted:
+        ++m_accepted;
+        break;
+    case Outcome::Rejected:
+        ++m_rejected;
+        break;
+    case Outcome::Unanswered:
+        ++m_unanswered;
+        break;
     }
     m_received.clear();
 }

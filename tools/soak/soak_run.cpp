@@ -1,9 +1,9 @@
 #include "tools/soak/soak_run.h"
 
 #include "diagnosis/dynamic_window.h"
+#include "engine/intervals.h"
 #include "link/message_sink.h"
 #include "link/qt_serial_link.h"
-#include "protocol/line_texts.h"
 #include "search/instrument_list.h"
 #include "search/scan.h"
 #include "search/searching_window.h"
@@ -32,11 +32,13 @@ const QString kSettings = QStringLiteral("19200,n,8,1");
 
 // What the operator would have been told; the soak counts it instead of waiting for an OK.
 class CountingSink final : public serial::MessageSink {
-public:
+  public:
     explicit CountingSink(QStringList& shown) : m_shown(shown) {}
-    void show(QWidget*, const QString& text, const QString& title) override { m_shown << title + ": " + text; }
+    void show(QWidget*, const QString& text, const QString& title) override {
+        m_shown << title + ": " + text;
+    }
 
-private:
+  private:
     QStringList& m_shown;
 };
 
@@ -54,14 +56,14 @@ void note(const char* format, const QString& text) {
 }
 
 class Soak {
-public:
+  public:
     Soak(const SoakOptions& options, const QString& programDir)
         : m_options(options), m_programDir(programDir),
           m_simulator(options.simulator.isEmpty() ? QDir(programDir).filePath(QStringLiteral("commtest-sim"))
                                                   : options.simulator,
                       options.simulatorArguments),
           m_link(m_serial, m_tally), m_sink(m_report.messages),
-          m_dynamic(m_link, m_line, m_list, m_sink, programDir, &m_mainArea) {
+          m_dynamic(m_link, m_sink, programDir, &m_mainArea) {
         m_mainArea.resize(1024, 768);
         m_link.setPortNumber(kPort);
         m_link.setSettings(kSettings);
@@ -80,7 +82,8 @@ public:
             if (!m_simulator.isRunning() && !startSimulator()) break;
             ++m_report.rounds;
             const int found = scan();
-            for (int row = 1; row <= found && !deadline.hasExpired(); ++row) diagnose(row);
+            for (int row = 1; row <= found && !deadline.hasExpired(); ++row)
+                diagnose(row);
             sampleMemory();
             if (m_report.rounds == 1) m_report.residentAfterFirstRound = m_report.residentAtEnd;
             note("%s\n", QStringLiteral("round %1 done at %2 min: %3 found, %4 requests, %5 accepted, %6 MB")
@@ -104,7 +107,7 @@ public:
         return m_report;
     }
 
-private:
+  private:
     bool startSimulator() {
         const QString device = m_simulator.start();
         if (device.isEmpty()) {
@@ -129,7 +132,7 @@ private:
         m_list.reset();
         if (!openPort()) return 0;
         ++m_report.scans;
-        Scan scan(m_link, m_line, m_list, static_cast<qint16>(m_options.firstAddress),
+        Scan scan(m_list, static_cast<qint16>(m_options.firstAddress),
                   static_cast<qint16>(m_options.lastAddress));
         SearchingWindow searching(scan, m_link, m_sink, &m_mainArea);
         searching.exec();
@@ -139,11 +142,12 @@ private:
 
     // As a double-click on the list row does it, closed by "退出" after the set number of requests.
     void diagnose(int row) {
-        if (m_list.typeCell(row).isEmpty()) return;
+        const Instrument* chosen = m_list.instrument(row);
+        if (!chosen || m_list.typeCell(row).isEmpty()) return;
         m_list.setCurrentRow(row);
-        m_closeDiagnosis.start(DynamicWindow::kSendIntervalMs * m_options.pollsPerInstrument +
-                               DynamicWindow::kSendIntervalMs / 2);
-        if (m_dynamic.showModal()) ++m_report.diagnosisOpenings;
+        const int sendMs = engine::kDiagnosisIntervals.sendMs;
+        m_closeDiagnosis.start(sendMs * m_options.pollsPerInstrument + sendMs / 2);
+        if (m_dynamic.showModal(*chosen)) ++m_report.diagnosisOpenings;
         m_closeDiagnosis.stop();
     }
 
@@ -160,7 +164,6 @@ private:
     serial::QtSerialLink m_serial;
     TappedLink m_link;
     CountingSink m_sink;
-    protocol::LineTexts m_line;
     InstrumentList m_list;
     QWidget m_mainArea;
     DynamicWindow m_dynamic;

@@ -1,0 +1,12 @@
+#include "search/instrument.h"
+
+#include "views/instrument_types.h"
+#include "protocol/frame.h"
+
+QString Instrument::modelName() const {
+    return views::modelNameOf(typeCode);
+}
+
+QByteArray Instrument::requestField() const {
+    return protocol::addressField(address);
+}
