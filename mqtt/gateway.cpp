@@ -13,12 +13,6 @@ namespace {
 const QByteArray kOnline = QByteArrayLiteral("online");
 const QByteArray kOffline = QByteArrayLiteral("offline");
 
-QString brokerText(const BrokerUrl& url) {
-    return QStringLiteral("%1://%2:%3")
-        .arg(url.tls ? QStringLiteral("mqtts") : QStringLiteral("mqtt"), url.host)
-        .arg(url.port);
-}
-
 } // namespace
 
 Gateway::Gateway(GatewayOptions options, QObject* parent)
@@ -36,19 +30,22 @@ Gateway::~Gateway() {
 
 bool Gateway::start(QString* error) {
     if (m_client) return true;
+    if (m_stopped) {
+        if (error) *error = QStringLiteral("The MQTT gateway was stopped");
+        return false;
+    }
     if (const QString problem = optionsProblem(m_options); !problem.isEmpty()) {
         if (error) *error = problem;
         return false;
     }
-    // The library calls these on its own thread; the work is done here, on the gateway's.
+    // The client calls these on its network thread; the work is done here, on the gateway's.
     MosquittoClient::Events events;
-    events.connected = [this](int code) {
-        QMetaObject::invokeMethod(
-            this, [this, code] { onConnected(code); }, Qt::QueuedConnection);
+    events.connected = [this] {
+        QMetaObject::invokeMethod(this, &Gateway::onConnected, Qt::QueuedConnection);
     };
-    events.disconnected = [this](int code) {
+    events.failed = [this](const QString& why) {
         QMetaObject::invokeMethod(
-            this, [this, code] { onDisconnected(code); }, Qt::QueuedConnection);
+            this, [this, why] { onFailed(why); }, Qt::QueuedConnection);
     };
     events.acknowledged = [this](int id) {
         QMetaObject::invokeMethod(
@@ -62,12 +59,9 @@ bool Gateway::start(QString* error) {
     m_outbox.setState(m_topics.gatewayStatus(), kOnline);
     m_outbox.setState(m_topics.dropped(), QByteArray::number(m_outbox.dropped()));
     m_droppedShown = m_outbox.dropped();
-    QString warning;
-    if (!client->start(m_options, clientId, Message{m_topics.gatewayStatus(), kOffline, true}, error,
-                       &warning))
+    if (!client->start(m_options, clientId, Message{m_topics.gatewayStatus(), kOffline, true}, error))
         return false;
     m_client = std::move(client);
-    if (!warning.isEmpty()) tell(warning);
     m_healthPeriod.start();
     m_healthTimer.start();
     return true;
@@ -76,6 +70,7 @@ bool Gateway::start(QString* error) {
 void Gateway::stop() {
     m_healthTimer.stop();
     if (!m_client) return;
+    m_stopped = true;
     const Message last{m_topics.gatewayStatus(), kOffline, true};
     m_client->stop(isConnected() ? &last : nullptr);
     m_client.reset();
@@ -100,26 +95,20 @@ void Gateway::publishSample(const protocol::Sample& sample) {
     pump();
 }
 
-void Gateway::onConnected(int code) {
+void Gateway::onConnected() {
     if (!m_client) return;
-    if (code != 0) {
-        tell(QStringLiteral("MQTT broker %1 refused the connection: %2")
-                 .arg(brokerText(m_options.broker), MosquittoClient::refusalText(code)));
-        return;
-    }
-    m_lastWarning.clear();
+    m_told.clear();
     m_outbox.connected();
     pump();
     emit connectedChanged(true);
 }
 
-void Gateway::onDisconnected(int code) {
+void Gateway::onFailed(const QString& why) {
     if (!m_client) return;
-    const bool was = isConnected();
+    tell(why + QStringLiteral("; trying again, samples are kept meanwhile"));
+    if (!isConnected()) return;
     m_outbox.disconnected();
-    tell(QStringLiteral("MQTT broker %1: %2; reconnecting, samples are kept meanwhile")
-             .arg(brokerText(m_options.broker), MosquittoClient::errorText(code)));
-    if (was) emit connectedChanged(false);
+    emit connectedChanged(false);
 }
 
 void Gateway::onAcknowledged(int id) {
@@ -136,8 +125,8 @@ void Gateway::publishHealth() {
 }
 
 void Gateway::tell(const QString& text) {
-    if (text == m_lastWarning) return;
-    m_lastWarning = text;
+    if (m_told.contains(text)) return;
+    m_told.insert(text);
     emit warning(text);
 }
 

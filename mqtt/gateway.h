@@ -11,6 +11,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QSet>
 #include <QTimeZone>
 #include <QTimer>
 
@@ -28,10 +29,11 @@ class Gateway : public QObject {
     ~Gateway() override;
 
     // Starts the client, which connects and reconnects on its own thread. False, with `error`,
-    // for options the client cannot use; an unreachable broker is not an error.
+    // for options the client cannot use and after stop(); an unreachable broker is not an error.
     bool start(QString* error = nullptr);
     // Publishes "offline" as the gateway's status when connected and disconnects cleanly, so the
-    // last will is not needed. What has not reached the broker by then is lost.
+    // last will is not needed. What has not reached the broker by then is lost; a stopped gateway
+    // does not start again.
     void stop();
 
     // Accepted samples go out as a readings message and as latest values; every sample counts for
@@ -47,12 +49,13 @@ class Gateway : public QObject {
 
   signals:
     void connectedChanged(bool connected);
-    // For the operator: a refused or lost connection, once until the next change.
+    // For the operator: why the broker cannot be reached or refused, each reason once until the
+    // next connection.
     void warning(const QString& text);
 
   private:
-    void onConnected(int code);
-    void onDisconnected(int code);
+    void onConnected();
+    void onFailed(const QString& why);
     void onAcknowledged(int id);
     void publishHealth();
     void tell(const QString& text);
@@ -68,7 +71,8 @@ class Gateway : public QObject {
     QElapsedTimer m_healthPeriod;
     QTimeZone m_zone = QTimeZone::systemTimeZone();
     qint64 m_droppedShown = -1;
-    QString m_lastWarning;
+    bool m_stopped = false;
+    QSet<QString> m_told; // warnings since the last connection
 };
 
 } // namespace mqtt

@@ -1,12 +1,21 @@
 #pragma once
-// The broker's own client library behind the outbox's Transport. The library runs its network
-// thread (mosquitto_loop_start): name look-ups, TLS handshakes and every reconnection with its
-// back-off happen there, so a broker that is slow, down or gone never holds up the thread that
-// polls the line. Publishing only queues a packet for that thread.
+// The broker's own client library behind the outbox's Transport, on a network thread of its own:
+// name look-ups, connecting, TLS handshakes, keep-alive and every reconnection with its back-off
+// happen there, so a broker that is slow, down or gone never holds up the thread that polls the
+// line. Publishing from that thread only queues a packet and wakes the network thread.
+//
+// The thread is ours rather than mosquitto_loop_start()'s: the library's loop gives up for good
+// after a TLS failure or a failed name look-up, and a gateway must keep trying whatever went wrong.
 #include "mqtt/gateway_options.h"
 #include "mqtt/outbox.h"
 
+#include <QSet>
+
+#include <atomic>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
+#include <thread>
 
 struct mosquitto;
 
@@ -14,11 +23,12 @@ namespace mqtt {
 
 class MosquittoClient : public Transport {
   public:
-    // Called on the library's network thread.
+    // Called on the network thread.
     struct Events {
-        std::function<void(int code)> connected;    // the broker's answer: 0 accepted, else why not
-        std::function<void(int code)> disconnected; // 0 when asked for, else the library's error
-        std::function<void(int id)> acknowledged;   // PUBACK of message `id`
+        std::function<void()> connected; // the broker accepted the connection
+        std::function<void(const QString& why)>
+            failed;                               // refused, or a connection or attempt ended; it tries again
+        std::function<void(int id)> acknowledged; // PUBACK of message `id`
     };
 
     explicit MosquittoClient(Events events);
@@ -26,33 +36,42 @@ class MosquittoClient : public Transport {
     MosquittoClient(const MosquittoClient&) = delete;
     MosquittoClient& operator=(const MosquittoClient&) = delete;
 
-    // Sets identity, credentials, TLS, the last will and the back-off, starts the network thread
-    // and the first connection attempt. False, with `error`, for settings the library will not
-    // take; a broker that cannot be reached is not an error (the thread keeps trying), but its
-    // first failure is told in `warning`.
-    bool start(const GatewayOptions& options, const QString& clientId, const Message& will, QString* error,
-               QString* warning);
+    // Sets identity, credentials, TLS and the last will, and starts the network thread, which
+    // connects. False, with `error`, for settings the library will not take; a broker that cannot
+    // be reached is not an error here (it is told by `failed`, and the thread keeps trying).
+    bool start(const GatewayOptions& options, const QString& clientId, const Message& will, QString* error);
 
     // A QoS 1 message. When the connection has just gone, the library still keeps the message and
     // sends it after reconnecting (libmosquitto 2.0 answers MOSQ_ERR_NO_CONN but queues it), so
-    // that answer counts as handed over.
+    // that answer counts as handed over too.
     std::optional<int> publish(const Message& message) override;
 
-    // Sends `last` (if any) and a DISCONNECT when connected, then ends the network thread.
+    // Sends `last` (if any) and waits a moment for its acknowledgement, so that the broker has it
+    // and nothing is left unread when the socket closes (which would reset the connection rather
+    // than close it); then sends a DISCONNECT and ends the network thread.
     void stop(const Message* last);
 
-    // The library's text for one of its error codes, and for a refusal in the broker's CONNACK.
-    static QString errorText(int code);
-    static QString refusalText(int code);
-
   private:
+    void run();
+    QString brokerText() const;
+    QString failureText(int code);
     static void onConnect(mosquitto*, void* self, int code);
-    static void onDisconnect(mosquitto*, void* self, int code);
     static void onPublish(mosquitto*, void* self, int id);
+    static void onLog(mosquitto*, void* self, int level, const char* text);
 
     Events m_events;
+    GatewayOptions m_options;
     mosquitto* m_client = nullptr;
-    bool m_running = false;
+    std::thread m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_wake; // ends a back-off early when stopping; tells of the last word's PUBACK
+    bool m_collectAcks = false;     // guarded by m_mutex: while stopping, the ids acknowledged
+    QSet<int> m_acknowledged;
+    std::atomic<bool> m_stopping{false};
+    // Network thread only.
+    bool m_refused = false;     // the broker's CONNACK said no and `failed` told why already
+    int m_delayS = 1;           // the next back-off
+    QString m_lastLibraryError; // the library's last error log line, e.g. OpenSSL's reason
 };
 
 } // namespace mqtt

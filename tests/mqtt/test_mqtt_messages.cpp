@@ -34,10 +34,6 @@ class TestMqttMessages : public QObject {
   private slots:
     void brokerUrl_data();
     void brokerUrl();
-    void optionChecks_data();
-    void optionChecks();
-    void credentials_data();
-    void credentials();
     void topics_data();
     void topics();
     void valueText_data();
@@ -103,131 +99,6 @@ void TestMqttMessages::brokerUrl() {
     }
 }
 
-void TestMqttMessages::optionChecks_data() {
-    QTest::addColumn<QString>("url");
-    QTest::addColumn<QString>("prefix");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("caFile");
-    QTest::addColumn<QString>("problem"); // empty: fine
-    QTest::newRow("defaults") << "mqtt://b"
-                              << "commtest"
-                              << "ttyUSB0"
-                              << ""
-                              << "";
-    QTest::newRow("prefix of several levels") << "mqtt://b"
-                                              << "plant/hall2"
-                                              << "ttyUSB0"
-                                              << ""
-                                              << "";
-    QTest::newRow("wildcard in prefix") << "mqtt://b"
-                                        << "plant/#"
-                                        << "ttyUSB0"
-                                        << ""
-                                        << "a wildcard or NUL";
-    QTest::newRow("empty level in prefix") << "mqtt://b"
-                                           << "plant//x"
-                                           << "ttyUSB0"
-                                           << ""
-                                           << "empty level";
-    QTest::newRow("leading slash in prefix") << "mqtt://b"
-                                             << "/plant"
-                                             << "ttyUSB0"
-                                             << ""
-                                             << "empty level";
-    QTest::newRow("slash in line") << "mqtt://b"
-                                   << "commtest"
-                                   << "usb/0"
-                                   << ""
-                                   << "it is one topic level";
-    QTest::newRow("plus in line") << "mqtt://b"
-                                  << "commtest"
-                                  << "tty+"
-                                  << ""
-                                  << "a wildcard or NUL";
-    QTest::newRow("empty line") << "mqtt://b"
-                                << "commtest"
-                                << ""
-                                << ""
-                                << "line name is empty";
-    QTest::newRow("CA file for plain MQTT") << "mqtt://b"
-                                            << "commtest"
-                                            << "ttyS0"
-                                            << "/ca.pem"
-                                            << "mqtts://";
-    QTest::newRow("CA file for TLS") << "mqtts://b"
-                                     << "commtest"
-                                     << "ttyS0"
-                                     << "/ca.pem"
-                                     << "";
-}
-
-void TestMqttMessages::optionChecks() {
-    QFETCH(QString, url);
-    QFETCH(QString, prefix);
-    QFETCH(QString, line);
-    QFETCH(QString, caFile);
-    QFETCH(QString, problem);
-    mqtt::GatewayOptions options;
-    options.broker = *mqtt::parseBrokerUrl(url);
-    options.prefix = prefix;
-    options.line = line;
-    options.caFile = caFile;
-    const QString got = mqtt::optionsProblem(options);
-    QVERIFY2(problem.isEmpty() ? got.isEmpty() : got.contains(problem), qPrintable(got));
-}
-
-void TestMqttMessages::credentials_data() {
-    QTest::addColumn<QString>("user");
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<QString>("envUser");
-    QTest::addColumn<QString>("envPassword");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("options only") << "op"
-                                  << "secret"
-                                  << ""
-                                  << ""
-                                  << "op secret";
-    QTest::newRow("environment only") << ""
-                                      << ""
-                                      << "svc"
-                                      << "envpw"
-                                      << "svc envpw";
-    QTest::newRow("options win") << "op"
-                                 << "secret"
-                                 << "svc"
-                                 << "envpw"
-                                 << "op secret";
-    QTest::newRow("user given, password from the environment") << "op"
-                                                               << ""
-                                                               << ""
-                                                               << "envpw"
-                                                               << "op envpw";
-    QTest::newRow("neither") << ""
-                             << ""
-                             << ""
-                             << ""
-                             << " ";
-}
-
-void TestMqttMessages::credentials() {
-    QFETCH(QString, user);
-    QFETCH(QString, password);
-    QFETCH(QString, envUser);
-    QFETCH(QString, envPassword);
-    QFETCH(QString, result);
-    mqtt::GatewayOptions options;
-    options.user = user;
-    options.password = password;
-    mqtt::takeCredentialsFrom(
-        [&](const char* name) {
-            return QByteArray(name) == "COMMTEST_MQTT_USER"       ? envUser
-                   : QByteArray(name) == "COMMTEST_MQTT_PASSWORD" ? envPassword
-                                                                  : QStringLiteral("wrong variable");
-        },
-        options);
-    QCOMPARE(options.user + QLatin1Char(' ') + options.password, result);
-}
-
 void TestMqttMessages::topics_data() {
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("device");
@@ -239,16 +110,10 @@ void TestMqttMessages::topics_data() {
         << QStringList{"commtest/ttyUSB0/status",     "commtest/ttyUSB0/health",   "commtest/ttyUSB0/dropped",
                        "commtest/ttyUSB0/7/readings", "commtest/ttyUSB0/7/status", "commtest/ttyUSB0/7/PV"}
         << "PV";
-    QTest::newRow("prefix of two levels, bare device name")
-        << "plant/hall2"
-        << "ttyS1" << QStringList{"plant/hall2/ttyS1/status",   "plant/hall2/ttyS1/health",
-                                  "plant/hall2/ttyS1/dropped",  "plant/hall2/ttyS1/7/readings",
-                                  "plant/hall2/ttyS1/7/status", "plant/hall2/ttyS1/7/CH01"}
-        << "CH01";
-    QTest::newRow("key that would split the topic")
-        << "c"
-        << "COM3" << QStringList{"c/COM3/status",     "c/COM3/health",   "c/COM3/dropped",
-                                 "c/COM3/7/readings", "c/COM3/7/status", "c/COM3/7/A_B_C_"}
+    QTest::newRow("prefix of two levels, key that would split the topic")
+        << "p/h2"
+        << "COM3" << QStringList{"p/h2/COM3/status",     "p/h2/COM3/health",   "p/h2/COM3/dropped",
+                                 "p/h2/COM3/7/readings", "p/h2/COM3/7/status", "p/h2/COM3/7/A_B_C_"}
         << "A/B+C#";
 }
 
