@@ -20,7 +20,8 @@ constexpr int kWaitMs = 15000;
 constexpr qint64 kT0 = 1714536000000; // the samples' own times, so that their arrival can be told
 
 Sample sample(int address, qint64 epochMs, protocol::Readings readings) {
-    return Sample{epochMs, address, 0x0A, QStringLiteral("XMT-A"), std::move(readings), QString()};
+    return Sample{epochMs,  address, 0x0A, QStringLiteral("LED系列——手动操作器"), std::move(readings),
+                  QString()};
 }
 
 Sample silent(int address) {
@@ -179,8 +180,8 @@ void TestGatewayBroker::topics_data() {
     QTest::addColumn<QString>("retained");    // what the later one found; empty: nothing
     QTest::newRow("one readings message a sample, own times, not retained")
         << "3/readings"
-        << QStringList{R"(1714536000000 3 10 XMT-A {"AL1":1,"PV":25.7,"SV":30} time agrees)",
-                       R"(1714536002000 3 10 XMT-A {"AL1":1,"PV":25.7,"SV":40} time agrees)"}
+        << QStringList{R"(1714536000000 3 10 LED系列——手动操作器 {"AL1":1,"PV":25.7,"SV":30} time agrees)",
+                       R"(1714536002000 3 10 LED系列——手动操作器 {"AL1":1,"PV":25.7,"SV":40} time agrees)"}
         << "";
     QTest::newRow("value sent once while it stays") << "3/PV" << QStringList{"25.7"} << "25.7";
     QTest::newRow("value that changed") << "3/SV" << QStringList{"30", "40"} << "40";

@@ -24,7 +24,8 @@ Reading reading(const char* key, double value, int decimals) {
 }
 
 Sample accepted(int address, protocol::Readings readings = {}) {
-    return Sample{1714536000123, address, 0x0A, QStringLiteral("XMT-A"), std::move(readings), QString()};
+    return Sample{1714536000123,       address,  0x0A, QStringLiteral("LED系列——手动操作器"),
+                  std::move(readings), QString()};
 }
 
 } // namespace
@@ -162,18 +163,18 @@ void TestMqttMessages::samplePayload_data() {
     QTest::newRow("east of UTC, two readings")
         << 8 * 3600 << protocol::Readings{reading("PV", double(25.7f), 1), reading("AL1", 1, 0)}
         << QByteArray(
-               R"({"address":7,"epochMs":1714536000123,"model":"XMT-A","readings":{"AL1":1,"PV":25.7},)"
+               R"({"address":7,"epochMs":1714536000123,"model":"LED系列——手动操作器","readings":{"AL1":1,"PV":25.7},)"
                R"("time":"2024-05-01T12:00:00.123+08:00","type":10})")
         << QStringList{"c/l/7/PV=25.7", "c/l/7/AL1=1"};
     QTest::newRow("west of UTC, a value JSON cannot carry")
         << -5 * 3600 << protocol::Readings{reading("PV", std::nan(""), 1), reading("SV", -3, 0)}
         << QByteArray(
-               R"({"address":7,"epochMs":1714536000123,"model":"XMT-A","readings":{"PV":null,"SV":-3},)"
+               R"({"address":7,"epochMs":1714536000123,"model":"LED系列——手动操作器","readings":{"PV":null,"SV":-3},)"
                R"("time":"2024-04-30T23:00:00.123-05:00","type":10})")
         << QStringList{"c/l/7/SV=-3"};
     QTest::newRow("UTC, no readings")
         << 0 << protocol::Readings{}
-        << QByteArray(R"({"address":7,"epochMs":1714536000123,"model":"XMT-A","readings":{},)"
+        << QByteArray(R"({"address":7,"epochMs":1714536000123,"model":"LED系列——手动操作器","readings":{},)"
                       R"("time":"2024-05-01T04:00:00.123+00:00","type":10})")
         << QStringList{};
 }
