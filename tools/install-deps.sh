@@ -13,6 +13,7 @@ packages=(
   libqt6sql6-sqlite sqlite3 # the history database (and its integrity check from the shell)
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools  # translations: lupdate, lrelease and their CMake support
   libmosquitto-dev mosquitto mosquitto-clients      # the MQTT gateway, and a broker for its tests
+  openssl                   # certificates for the MQTT gateway's TLS test
 )
 missing=()
 for p in "${packages[@]}"; do
