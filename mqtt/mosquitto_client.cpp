@@ -124,6 +124,7 @@ QString MosquittoClient::brokerText() const {
 QString MosquittoClient::failureText(int code) {
     QString text = brokerText() + QStringLiteral(": ") +
                    (code == MOSQ_ERR_ERRNO ? QString::fromLocal8Bit(strerror(errno)) : errorText(code));
+    std::lock_guard lock(m_mutex);
     if (!m_lastLibraryError.isEmpty()) text += QStringLiteral(" (%1)").arg(m_lastLibraryError);
     m_lastLibraryError.clear();
     return text;
@@ -186,8 +187,11 @@ void MosquittoClient::onPublish(mosquitto*, void* self, int id) {
 }
 
 void MosquittoClient::onLog(mosquitto*, void* self, int level, const char* text) {
-    if (level == MOSQ_LOG_ERR)
-        static_cast<MosquittoClient*>(self)->m_lastLibraryError = QString::fromUtf8(text);
+    if (level != MOSQ_LOG_ERR) return;
+    // Mostly on the network thread, but the library also logs on whichever thread publishes.
+    auto* client = static_cast<MosquittoClient*>(self);
+    std::lock_guard lock(client->m_mutex);
+    client->m_lastLibraryError = QString::fromUtf8(text);
 }
 
 } // namespace mqtt

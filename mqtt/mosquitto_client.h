@@ -25,10 +25,12 @@ class MosquittoClient : public Transport {
   public:
     // Called on the network thread.
     struct Events {
-        std::function<void()> connected; // the broker accepted the connection
-        std::function<void(const QString& why)>
-            failed;                               // refused, or a connection or attempt ended; it tries again
-        std::function<void(int id)> acknowledged; // PUBACK of message `id`
+        // The broker accepted the connection.
+        std::function<void()> connected;
+        // The broker refused, or a connection or an attempt to make one ended; it tries again.
+        std::function<void(const QString& why)> failed;
+        // The broker's PUBACK of message `id`.
+        std::function<void(int id)> acknowledged;
     };
 
     explicit MosquittoClient(Events events);
@@ -65,13 +67,15 @@ class MosquittoClient : public Transport {
     std::thread m_thread;
     std::mutex m_mutex;
     std::condition_variable m_wake; // ends a back-off early when stopping; tells of the last word's PUBACK
-    bool m_collectAcks = false;     // guarded by m_mutex: while stopping, the ids acknowledged
+    // Guarded by m_mutex: while stopping, the ids acknowledged; the library's last error line
+    // (OpenSSL's reason, say), told with the next failure.
+    bool m_collectAcks = false;
     QSet<int> m_acknowledged;
+    QString m_lastLibraryError;
     std::atomic<bool> m_stopping{false};
     // Network thread only.
-    bool m_refused = false;     // the broker's CONNACK said no and `failed` told why already
-    int m_delayS = 1;           // the next back-off
-    QString m_lastLibraryError; // the library's last error log line, e.g. OpenSSL's reason
+    bool m_refused = false; // the broker's CONNACK said no and `failed` told why already
+    int m_delayS = 1;       // the next back-off
 };
 
 } // namespace mqtt

@@ -41,7 +41,6 @@ class TestMqttMessages : public QObject {
     void valueText();
     void samplePayload_data();
     void samplePayload();
-    void healthPayload();
     void availability_data();
     void availability();
     void healthTally_data();
@@ -191,19 +190,6 @@ void TestMqttMessages::samplePayload() {
          mqtt::valueMessages(sample, mqtt::Topics(QStringLiteral("c"), QStringLiteral("l"))))
         got << QString::fromUtf8(r.topic + '=' + r.payload);
     QCOMPARE(got, values);
-}
-
-void TestMqttMessages::healthPayload() {
-    mqtt::BusHealth health;
-    health[2] = mqtt::AddressHealth{4, 3, 1, 0, 3, 40, 47, 130};
-    health[9] = mqtt::AddressHealth{4, 0, 0, 4, 0, 0, 0, 0};
-    QCOMPARE(
-        mqtt::healthPayload(health, 1714536000123, 60000, QTimeZone(0)),
-        QByteArray(R"({"epochMs":1714536000123,"instruments":[)"
-                   R"({"accepted":3,"address":2,"badChecks":1,"missing":0,"requests":4,)"
-                   R"("roundTripMs":{"max":47,"mean":43.3,"min":40}},)"
-                   R"({"accepted":0,"address":9,"badChecks":0,"missing":4,"requests":4,"roundTripMs":null}],)"
-                   R"("periodMs":60000,"time":"2024-05-01T04:00:00.123+00:00"})"));
 }
 
 void TestMqttMessages::availability_data() {
