@@ -53,12 +53,7 @@ void MainWindow::loadSettings() {
 }
 
 void MainWindow::startUp() {
-    if (!m_index) {
-        m_index = new IndexWindow(*m_list);
-        QMdiSubWindow* sub = m_area->addSubWindow(m_index);
-        connect(m_index, &IndexWindow::openDiagnosisRequested, this, &MainWindow::openDiagnosis);
-        sub->show();
-    }
+    showInstrumentList();
     if (!m_settingsProblem.isEmpty())
         m_messages.show(this, texts::kDefaultsInUse.arg(settingsPath(), m_settingsProblem), texts::kDefaultsInUseTitle);
     showSearchDialog();
@@ -90,6 +85,7 @@ void MainWindow::buildMenus() {
     connect(findChild<QAction*>(QStringLiteral("set")), &QAction::triggered, this, &MainWindow::portSettings);
     connect(findChild<QAction*>(QStringLiteral("Searched")), &QAction::triggered, this, &MainWindow::newScan);
     connect(findChild<QAction*>(QStringLiteral("diagnose")), &QAction::triggered, this, &MainWindow::openDiagnosis);
+    connect(findChild<QAction*>(QStringLiteral("Item")), &QAction::triggered, this, &MainWindow::showInstrumentList);
     // Exit ends the program (the other placeholder entries stay without action).
     connect(findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
 }
@@ -157,6 +153,22 @@ void MainWindow::portSettings() {
 
 void MainWindow::openDiagnosis() {
     if (checkDiagnosable(*m_list, m_messages, this)) showDiagnosisWindow();
+}
+
+void MainWindow::showInstrumentList() {
+    if (!m_index) {
+        m_index = new IndexWindow(*m_list);
+        // A frame of our own: the one the area would make deletes itself, and the list, on close.
+        m_indexFrame = new QMdiSubWindow;
+        m_indexFrame->setWidget(m_index);
+        m_area->addSubWindow(m_indexFrame);
+        connect(m_index, &IndexWindow::openDiagnosisRequested, this, &MainWindow::openDiagnosis);
+    }
+    // Closing the frame closed (hid) the list inside it too.
+    m_index->show();
+    if (m_indexFrame->isMinimized()) m_indexFrame->showNormal();
+    else m_indexFrame->show();
+    m_area->setActiveSubWindow(m_indexFrame);
 }
 
 void MainWindow::showSearchDialog() {

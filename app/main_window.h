@@ -9,6 +9,7 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QTimer;
 class InstrumentList;
 class IndexWindow;
@@ -37,6 +38,10 @@ public:
     void newScan();
     void portSettings();
     void openDiagnosis();
+
+    // 窗口 → 搜索列表: shows the instrument list and brings it to the front. Closing the list only
+    // hides it, so the instruments found can always be chosen again.
+    void showInstrumentList();
 
     // A toolbar click, by the button's key.
     void toolbarButtonClicked(const QString& key);
@@ -69,6 +74,7 @@ private:
     std::unique_ptr<InstrumentList> m_list;
     QMdiArea* m_area = nullptr;
     IndexWindow* m_index = nullptr;
+    QMdiSubWindow* m_indexFrame = nullptr;
     // One diagnosis window for the whole run: its page counter outlives each showing.
     DynamicWindow* m_dynamic = nullptr;
     QLabel* m_timePanel = nullptr;
