@@ -123,16 +123,28 @@ void MainWindow::buildStatusBar() {
     statusBar()->addPermanentWidget(m_timePanel);
     statusBar()->addPermanentWidget(m_datePanel);
     m_clock = new QTimer(this);
-    m_clock->setInterval(1000);
+    m_clock->setObjectName(QStringLiteral("clock"));
+    m_clock->setSingleShot(true);
+    // A coarse timer may wake seconds early on a one-minute wait; a precise one wakes on time.
+    m_clock->setTimerType(Qt::PreciseTimer);
     connect(m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
-    m_clock->start();
     updateClock();
+}
+
+int MainWindow::msecsToClockChange(const QTime& now, const QString& timeFormat) {
+    const bool showsSeconds = timeFormat.contains(QLatin1Char('s'));
+    const int period = showsSeconds ? 1000 : 60 * 1000;
+    const int into = showsSeconds ? now.msec() : now.second() * 1000 + now.msec();
+    return period - into;
 }
 
 void MainWindow::updateClock() {
     const QDateTime now = QDateTime::currentDateTime();
     m_timePanel->setText(now.toString(texts::kTimeFormat));
     m_datePanel->setText(now.toString(texts::kDateFormat));
+    // The date changes at midnight, which is a minute boundary as well. Waking a little early only
+    // shows the same text again and waits for the rest.
+    m_clock->start(msecsToClockChange(now.time(), texts::kTimeFormat));
 }
 
 void MainWindow::toolbarButtonClicked(const QString& key) {

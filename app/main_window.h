@@ -10,6 +10,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QTime;
 class QTimer;
 class InstrumentList;
 class IndexWindow;
@@ -53,6 +54,10 @@ public:
     // Why the settings file was not used at load; empty when it was.
     QString settingsProblem() const { return m_settingsProblem; }
 
+    // Milliseconds from `now` until a time shown in `timeFormat` next changes: to the next second
+    // when the format shows seconds, else to the next minute. Never 0.
+    static int msecsToClockChange(const QTime& now, const QString& timeFormat);
+
 protected:
     // The modal windows, behind virtual calls so that tests can stand in for them.
     virtual void showSearchDialog();
@@ -64,6 +69,7 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
+    // Shows the time and date, then sleeps until what they show next changes.
     void updateClock();
 
     serial::SerialLink& m_link;

@@ -157,6 +157,11 @@ private slots:
         const QString date = w->findChild<QLabel*>(QStringLiteral("Panel3"))->text();
         QVERIFY(QTime::fromString(time, QStringLiteral("HH:mm")).isValid());
         QCOMPARE(QDate::fromString(date, QStringLiteral("yyyy-MM-dd")), QDate::currentDate());
+        // The clock's next wake-up falls on the next minute boundary.
+        const auto* clock = w->findChild<QTimer*>(QStringLiteral("clock"));
+        QVERIFY(clock && clock->isActive() && clock->isSingleShot());
+        const int due = (QTime::currentTime().msecsSinceStartOfDay() + clock->remainingTime()) % 60000;
+        QVERIFY2(due < 100 || due > 59900, qPrintable(QString::number(due)));
     }
 
     void newScanLeavesOneEmptyRow_data() {
@@ -310,6 +315,25 @@ private slots:
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, below);
         QCOMPARE(w->diagnoses, opened);
         QCOMPARE(m_sink.lines(), message.isEmpty() ? QStringList() : QStringList{message});
+    }
+
+    // The status bar's clock wakes when what it shows changes, not every second.
+    void clockWakesWhenItsTextChanges_data() {
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("msecs");
+        QTest::newRow("minutes shown, mid-minute") << QTime(12, 34, 56, 789) << "HH:mm" << 3211;
+        QTest::newRow("minutes shown, on the minute") << QTime(12, 34) << "HH:mm" << 60000;
+        QTest::newRow("minutes shown, first ms of a minute") << QTime(8, 0, 0, 1) << "HH:mm" << 59999;
+        QTest::newRow("last ms of the day") << QTime(23, 59, 59, 999) << "HH:mm" << 1;
+        QTest::newRow("seconds shown") << QTime(12, 34, 56, 789) << "HH:mm:ss" << 211;
+        QTest::newRow("seconds shown, on the second") << QTime(12, 34, 56) << "HH:mm:ss" << 1000;
+    }
+    void clockWakesWhenItsTextChanges() {
+        QFETCH(QTime, now);
+        QFETCH(QString, format);
+        QFETCH(int, msecs);
+        QCOMPARE(app::MainWindow::msecsToClockChange(now, format), msecs);
     }
 
     void exitEndsTheProgram() {
