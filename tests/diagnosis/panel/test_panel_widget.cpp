@@ -77,7 +77,7 @@ QString labelDiff(const PanelWidget& w, const QString& name, const panel::Label&
         return name + ": font " + QString::number(l->font().pointSize());
     if (l->palette().color(QPalette::WindowText) != QColor(QRgb(m.color))) return name + ": colour";
     if (l->pos() != QPoint(px(w, m.left), px(w, m.top))) return name + ": position";
-    if (l->width() < l->sizeHint().width()) return name + ": not sized to its text";
+    if (l->size() != l->sizeHint()) return name + ": not sized to its text";
     return {};
 }
 
@@ -267,6 +267,11 @@ void TestPanelWidget::unchangedControlsAreSkipped_data() {
     QTest::newRow("one lamp shown") << 2 << 1;
     QTest::newRow("front picture moved") << 3 << 1;
     QTest::newRow("three labels recoloured") << 4 << 3;
+    // Captions and fonts that change the size the label needs.
+    QTest::newRow("caption grows to a scanner line") << 5 << 1;
+    QTest::newRow("caption emptied") << 6 << 1;
+    QTest::newRow("larger font, Chinese caption") << 7 << 1;
+    QTest::newRow("centred, then right-aligned") << 8 << 2;
 }
 
 void TestPanelWidget::unchangedControlsAreSkipped() {
@@ -284,6 +289,21 @@ void TestPanelWidget::unchangedControlsAreSkipped() {
     case 3: m.image1.left += 15; break;
     case 4:
         for (int i : {0, 1, 5}) m.label1[i].color = panel::kBlack;
+        break;
+    case 5:
+        m.label1[0].caption = QStringLiteral("CH01  0013  CH02  -007");
+        break;
+    case 6:
+        m.label1[1].caption.clear();
+        break;
+    case 7:
+        m.label1[2].fontPoints = 36;
+        m.label1[2].caption = QStringLiteral("手动输出   45.5%");
+        break;
+    case 8:
+        m.label1[3].align = panel::Align::Center;
+        m.label1[4].align = panel::Align::Right;
+        m.label1[4].caption = QStringLiteral("-0.5");
         break;
     default: break;
     }
@@ -308,6 +328,16 @@ void TestPanelWidget::scalesWithTheWindow() {
     QCOMPARE(value->pos(), QPoint(scaled(m.label1[0].left), scaled(m.label1[0].top)));
     QCOMPARE(value->font().pointSizeF(), 72.0);
     QCOMPARE(control(w, QStringLiteral("Image1"))->pixmap().size(), frontAtOne * 2);
+    // A lamp lit at this scale, and every picture again at the next one.
+    PanelModel lit = m;
+    lit.image2[5].picture = QStringLiteral("picture/LCD-ALM2.BMP");
+    w.render(lit);
+    const QSize lampAtOne = pictures.image(lit.image2[5].picture).size();
+    QCOMPARE(control(w, QStringLiteral("Image2(5)"))->pixmap().size(), lampAtOne * 2);
+    w.resize(w.preferredSize() * 3);
+    QCOMPARE(control(w, QStringLiteral("Image1"))->pixmap().size(), frontAtOne * 3);
+    QCOMPARE(control(w, QStringLiteral("Image2(5)"))->pixmap().size(), lampAtOne * 3);
+    w.render(m);
 
     // The smaller ratio wins, so the panel keeps its proportions.
     w.resize(w.preferredSize().width() * 3, w.preferredSize().height());
