@@ -157,11 +157,11 @@ void PanelWidget::render(const PanelModel& model) {
         showFront(was ? &was->image1 : nullptr, model.image1);
     for (int i = 0; i < int(m_label3.size()); ++i) {
         const Label* before = was ? &was->label3[i] : nullptr;
-        if (changed(before, model.label3[i])) showLabel(m_label3[i], before, model.label3[i]);
+        if (changed(before, model.label3[i])) showLabel(m_label3[i], m_label3Sizes[i], before, model.label3[i]);
     }
     for (int i = 0; i < int(m_label1.size()); ++i) {
         const Label* before = was ? &was->label1[i] : nullptr;
-        if (changed(before, model.label1[i])) showLabel(m_label1[i], before, model.label1[i]);
+        if (changed(before, model.label1[i])) showLabel(m_label1[i], m_label1Sizes[i], before, model.label1[i]);
     }
     for (int i = 0; i < int(m_image2.size()); ++i) {
         const Image* before = was ? &was->image2[i] : nullptr;
@@ -172,7 +172,7 @@ void PanelWidget::render(const PanelModel& model) {
     m_lastUpdates = updates;
 }
 
-void PanelWidget::showLabel(QLabel* widget, const Label* was, const Label& label) {
+void PanelWidget::showLabel(QLabel* widget, RecentSizes& sizes, const Label* was, const Label& label) {
     const bool fontChanged = !was || was->fontPoints != label.fontPoints;
     const bool alignChanged = !was || was->align != label.align;
     const bool captionChanged = !was || was->caption != label.caption;
@@ -188,7 +188,15 @@ void PanelWidget::showLabel(QLabel* widget, const Label* was, const Label& label
     }
     if (alignChanged) widget->setAlignment(toQt(label.align));
     if (captionChanged) widget->setText(label.caption);
-    if (fontChanged || alignChanged || captionChanged) widget->resize(captionSize(*widget));
+    if (fontChanged || alignChanged) sizes.clear();
+    if (fontChanged || alignChanged || captionChanged) {
+        std::optional<QSize> size = sizes.find(label.caption);
+        if (!size) {
+            size = captionSize(*widget);
+            sizes.remember(label.caption, *size);
+        }
+        widget->resize(*size);
+    }
     if (!was || was->left != label.left || was->top != label.top)
         widget->move(toPixels(label.left, label.top));
     if (!was || was->visible != label.visible) widget->setVisible(label.visible);
