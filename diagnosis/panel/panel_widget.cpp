@@ -157,11 +157,13 @@ void PanelWidget::render(const PanelModel& model) {
         showFront(was ? &was->image1 : nullptr, model.image1);
     for (int i = 0; i < int(m_label3.size()); ++i) {
         const Label* before = was ? &was->label3[i] : nullptr;
-        if (changed(before, model.label3[i])) showLabel(m_label3[i], m_label3Sizes[i], before, model.label3[i]);
+        if (changed(before, model.label3[i]))
+            showLabel(m_label3[i], m_label3Sizes[i], before, model.label3[i]);
     }
     for (int i = 0; i < int(m_label1.size()); ++i) {
         const Label* before = was ? &was->label1[i] : nullptr;
-        if (changed(before, model.label1[i])) showLabel(m_label1[i], m_label1Sizes[i], before, model.label1[i]);
+        if (changed(before, model.label1[i]))
+            showLabel(m_label1[i], m_label1Sizes[i], before, model.label1[i]);
     }
     for (int i = 0; i < int(m_image2.size()); ++i) {
         const Image* before = was ? &was->image2[i] : nullptr;

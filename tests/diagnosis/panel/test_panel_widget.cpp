@@ -317,11 +317,12 @@ void TestPanelWidget::unchangedControlsAreSkipped() {
 void TestPanelWidget::captionsShownAgainKeepTheirSize_data() {
     QTest::addColumn<QStringList>("steps"); // a caption, or "font N", for Label1(0)
 
-    QTest::newRow("three pages in turn") << QStringList{"瞬时流量1 12.5", "累积流量1 3456", "", "瞬时流量1 12.5",
-                                                        "累积流量1 3456", ""};
+    QTest::newRow("three pages in turn")
+        << QStringList{"瞬时流量1 12.5", "累积流量1 3456", "", "瞬时流量1 12.5", "累积流量1 3456", ""};
     QTest::newRow("more captions than are kept")
         << QStringList{"1", "22", "333", "4444", "55555", "1", "22", "333", "4444", "55555"};
-    QTest::newRow("same caption after a font change") << QStringList{"123.4", "0.0", "font 36", "123.4", "0.0"};
+    QTest::newRow("same caption after a font change")
+        << QStringList{"123.4", "0.0", "font 36", "123.4", "0.0"};
 }
 
 // Paging views show a few captions in turn; each must get the size it needs every time.
@@ -332,8 +333,10 @@ void TestPanelWidget::captionsShownAgainKeepTheirSize() {
     PanelModel m = laidOut(QStringLiteral("LCD系列——3路流量/热能积算记录仪"));
     w.render(m);
     for (const QString& step : steps) {
-        if (step.startsWith(QLatin1String("font "))) m.label1[0].fontPoints = step.mid(5).toInt();
-        else m.label1[0].caption = step;
+        if (step.startsWith(QLatin1String("font ")))
+            m.label1[0].fontPoints = step.mid(5).toInt();
+        else
+            m.label1[0].caption = step;
         w.render(m);
         QCOMPARE(panelDiff(w, m, pictures), QString());
     }
