@@ -7,7 +7,7 @@
 # (a count a busy machine does not disturb either; the CPU figures are valgrind's then).
 #
 #   bench/poll_cpu.sh [--instructions] [build dir (default build-bench)] [seconds per type (default 60)]
-#                     [type codes...]
+#                     [type codes, or idle for the main window alone...]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 count=()
@@ -47,5 +47,5 @@ if ((${#types[@]} == 0)); then
   run --idle
 fi
 for type in "${types[@]}"; do
-  run --type "$type"
+  if [[ $type == idle ]]; then run --idle; else run --type "$type"; fi
 done
