@@ -104,16 +104,12 @@ private slots:
                                    << "设备不存在（No such file or directory）";
         QTest::newRow("input/output error") << int(QSerialPort::ReadError) << "Input/output error"
                                             << "读数据出错（Input/output error）";
-        QTest::newRow("write failed") << int(QSerialPort::WriteError) << "Broken pipe"
-                                      << "写数据出错（Broken pipe）";
         QTest::newRow("timeout") << int(QSerialPort::TimeoutError) << "Operation timed out"
                                  << "操作超时（Operation timed out）";
         QTest::newRow("unknown") << int(QSerialPort::UnknownError) << "Unknown error"
                                  << "未知错误（Unknown error）";
         QTest::newRow("no system text: no brackets") << int(QSerialPort::ResourceError) << ""
                                                      << "设备已拔出";
-        QTest::newRow("blank system text: no brackets") << int(QSerialPort::ReadError) << " \n"
-                                                        << "读数据出错";
     }
     void reasonInTheOperatorsWords() {
         QFETCH(int, qtError);

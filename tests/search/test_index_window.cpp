@@ -26,7 +26,6 @@ std::pair<QWidget*, QPoint> place(QTableView* grid, const QString& where) {
     QHeaderView* header = grid->horizontalHeader();
     const QPoint row1 = cellCentre(grid, 0, 1);
     if (where == "row 3") return {grid->viewport(), cellCentre(grid, 2, 1)};
-    if (where == "row 2, fixed column") return {grid->viewport(), cellCentre(grid, 1, 0)};
     if (where == "below the rows") return {grid->viewport(), {row1.x(), grid->rowViewportPosition(2) + 60}};
     if (where == "right of the columns") return {grid->viewport(), {header->length() + 3, row1.y()}};
     if (where == "header") return {header->viewport(), {header->sectionViewportPosition(2) + 40, 5}};
@@ -110,7 +109,6 @@ void TestIndexWindow::doubleClickAnywhere_data() {
 
     const int left = Qt::LeftButton;
     QTest::newRow("on a row: that row") << "row 3" << left << 1 << 3;
-    QTest::newRow("on the fixed column: that row") << "row 2, fixed column" << left << 3 << 2;
     QTest::newRow("below the rows: current row") << "below the rows" << left << 2 << 2;
     QTest::newRow("right of the columns: current row") << "right of the columns" << left << 3 << 3;
     QTest::newRow("on the header: current row") << "header" << left << 2 << 2;

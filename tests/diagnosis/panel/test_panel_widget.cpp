@@ -271,7 +271,6 @@ void TestPanelWidget::unchangedControlsAreSkipped_data() {
     QTest::newRow("three labels recoloured") << 4 << 3;
     // Captions and fonts that change the size the label needs.
     QTest::newRow("caption grows to a scanner line") << 5 << 1;
-    QTest::newRow("caption emptied") << 6 << 1;
     QTest::newRow("larger font, Chinese caption") << 7 << 1;
     QTest::newRow("centred, then right-aligned") << 8 << 2;
 }
