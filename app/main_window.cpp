@@ -58,12 +58,7 @@ void MainWindow::loadSettings() {
 }
 
 void MainWindow::startUp() {
-    if (!m_index) {
-        m_index = new IndexWindow(*m_list);
-        QMdiSubWindow* sub = m_area->addSubWindow(m_index);
-        connect(m_index, &IndexWindow::openDiagnosisRequested, this, &MainWindow::openDiagnosis);
-        sub->show();
-    }
+    showInstrumentList();
     if (!m_settingsProblem.isEmpty()) {
         const QString text =
             m_portKept ? texts::kDefaultRateInUse.arg(settingsPath(), m_settingsProblem).arg(m_link.portNumber())
@@ -111,6 +106,8 @@ void MainWindow::buildMenus() {
     connect(findChild<QAction*>(QStringLiteral("diagnose")), &QAction::triggered, this,
             &MainWindow::openDiagnosis);
     connect(findChild<QAction*>(QStringLiteral("station")), &QAction::triggered, this, &MainWindow::configure);
+    connect(findChild<QAction*>(QStringLiteral("Item")), &QAction::triggered, this,
+            &MainWindow::showInstrumentList);
     // Exit ends the program (the other placeholder entries stay without action).
     connect(findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
 }
@@ -148,16 +145,28 @@ void MainWindow::buildStatusBar() {
     statusBar()->addPermanentWidget(m_timePanel);
     statusBar()->addPermanentWidget(m_datePanel);
     m_clock = new QTimer(this);
-    m_clock->setInterval(1000);
+    m_clock->setObjectName(QStringLiteral("clock"));
+    m_clock->setSingleShot(true);
+    // A coarse timer may wake seconds early on a one-minute wait; a precise one wakes on time.
+    m_clock->setTimerType(Qt::PreciseTimer);
     connect(m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
-    m_clock->start();
     updateClock();
+}
+
+int MainWindow::msecsToClockChange(const QTime& now, const QString& timeFormat) {
+    const bool showsSeconds = timeFormat.contains(QLatin1Char('s'));
+    const int period = showsSeconds ? 1000 : 60 * 1000;
+    const int into = showsSeconds ? now.msec() : now.second() * 1000 + now.msec();
+    return period - into;
 }
 
 void MainWindow::updateClock() {
     const QDateTime now = QDateTime::currentDateTime();
     m_timePanel->setText(now.toString(texts::kTimeFormat));
     m_datePanel->setText(now.toString(texts::kDateFormat));
+    // The date changes at midnight, which is a minute boundary as well. Waking a little early only
+    // shows the same text again and waits for the rest.
+    m_clock->start(msecsToClockChange(now.time(), texts::kTimeFormat));
 }
 
 void MainWindow::toolbarButtonClicked(const QString& key) {
@@ -193,6 +202,22 @@ void MainWindow::setPollIntervals(engine::Intervals scan, engine::Intervals diag
     m_scanIntervals = scan;
     m_diagnosisIntervals = diagnosis;
     if (m_dynamic) m_dynamic->setIntervals(diagnosis);
+}
+
+void MainWindow::showInstrumentList() {
+    if (!m_index) {
+        m_index = new IndexWindow(*m_list);
+        // A frame of our own: the one the area would make deletes itself, and the list, on close.
+        m_indexFrame = new QMdiSubWindow;
+        m_indexFrame->setWidget(m_index);
+        m_area->addSubWindow(m_indexFrame);
+        connect(m_index, &IndexWindow::openDiagnosisRequested, this, &MainWindow::openDiagnosis);
+    }
+    // Closing the frame closed (hid) the list inside it too.
+    m_index->show();
+    if (m_indexFrame->isMinimized()) m_indexFrame->showNormal();
+    else m_indexFrame->show();
+    m_area->setActiveSubWindow(m_indexFrame);
 }
 
 void MainWindow::showSearchDialog() {

@@ -10,6 +10,8 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
+class QTime;
 class QTimer;
 class InstrumentList;
 class IndexWindow;
@@ -45,6 +47,10 @@ class MainWindow : public QMainWindow {
     // openings after this call (the defaults are the program's; tests run faster ones).
     void setPollIntervals(engine::Intervals scan, engine::Intervals diagnosis);
 
+    // 窗口 → 搜索列表: shows the instrument list and brings it to the front. Closing the list only
+    // hides it, so the instruments found can always be chosen again.
+    void showInstrumentList();
+
     // A toolbar click, by the button's key.
     void toolbarButtonClicked(const QString& key);
 
@@ -57,7 +63,11 @@ class MainWindow : public QMainWindow {
     // The application's own settings, read at start-up.
     config::AppSettings& appSettings() { return m_appSettings; }
 
-  protected:
+    // Milliseconds from `now` until a time shown in `timeFormat` next changes: to the next second
+    // when the format shows seconds, else to the next minute. Never 0.
+    static int msecsToClockChange(const QTime& now, const QString& timeFormat);
+
+protected:
     // The modal windows, behind virtual calls so that tests can stand in for them.
     virtual void showSearchDialog();
     virtual void showPortSettingsDialog();
@@ -71,6 +81,7 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
+    // Shows the time and date, then sleeps until what they show next changes.
     void updateClock();
 
     serial::SerialLink& m_link;
@@ -84,6 +95,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<InstrumentList> m_list;
     QMdiArea* m_area = nullptr;
     IndexWindow* m_index = nullptr;
+    QMdiSubWindow* m_indexFrame = nullptr;
     // One diagnosis window for the whole run: its page counter outlives each showing.
     DynamicWindow* m_dynamic = nullptr;
     QLabel* m_timePanel = nullptr;

@@ -1,20 +1,51 @@
 #!/usr/bin/env bash
-# CPU time per minute that the program takes while a diagnosis window polls the simulator (one
-# request every 2 s, a receive tick every 80 ms, the panel redrawn), for a few instrument types,
-# under Xvfb.
+# Per minute of polling, under Xvfb: CPU time, wake-ups and paints of the program (main window,
+# instrument list and a diagnosis window polling the simulator: one request every 2 s, a receive
+# tick every 80 ms), for every instrument type, after one line for the main window left idle.
+# Wake-ups and paints do not depend on how busy the machine is; CPU time does. With
+# --instructions each run goes under valgrind's callgrind, which adds the instructions per minute
+# (a count a busy machine does not disturb either; the CPU figures are valgrind's then).
 #
-#   bench/poll_cpu.sh [build dir (default build-bench)] [seconds per type (default 60)] [type codes...]
+#   bench/poll_cpu.sh [--instructions] [build dir (default build-bench)] [seconds per type (default 60)]
+#                     [type codes, or idle for the main window alone...]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+count=()
+if [[ ${1:-} == --instructions ]]; then
+  command -v valgrind >/dev/null || { echo "valgrind is not installed" >&2; exit 1; }
+  count=(--instructions)
+  shift
+fi
 build=$(cd "${1:-$top/build-bench}" && pwd)
 seconds=${2:-60}
 shift $(($# > 2 ? 2 : $#))
 types=("$@")
-((${#types[@]})) || types=(02 8A 96)
 if [[ -z ${DISPLAY:-} ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$seconds" "${types[@]}"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "${count[@]}" "$build" "$seconds" "${types[@]}"
 fi
 unset QT_QPA_PLATFORM
+bench=$build/bench/commtest-bench-poll
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+# One run; its line, with the instructions per minute added when they are counted.
+run() {
+  if ((${#count[@]} == 0)); then
+    "$bench" "$@" --seconds "$seconds" 2>/dev/null
+    return
+  fi
+  local line total
+  line=$(valgrind --tool=callgrind --instr-atstart=no --callgrind-out-file="$out/cg.%p" \
+    "$bench" "$@" --seconds "$seconds" 2>/dev/null)
+  total=$(grep -l 'Client Request: polling' "$out"/cg.* | xargs grep -h '^totals:' | awk '{ print $2 }')
+  rm -f "$out"/cg.*
+  echo "$line instructions_per_min=$(awk -v t="$total" -v s="$seconds" 'BEGIN { printf "%.0f", t * 60 / s }')"
+}
+
+if ((${#types[@]} == 0)); then
+  mapfile -t types < <("$bench" --list-types)
+  run --idle
+fi
 for type in "${types[@]}"; do
-  "$build/bench/commtest-bench-poll" --type "$type" --seconds "$seconds" 2>/dev/null
+  if [[ $type == idle ]]; then run --idle; else run --type "$type"; fi
 done

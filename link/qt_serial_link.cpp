@@ -19,6 +19,29 @@ PortError QtSerialLink::classify(QSerialPort::SerialPortError error) {
     }
 }
 
+QString QtSerialLink::reasonText(QSerialPort::SerialPortError error, const QString& systemText) {
+    struct Wording {
+        QSerialPort::SerialPortError error;
+        const char* words;
+    };
+    static constexpr Wording kWordings[] = {
+        {QSerialPort::ResourceError, "设备已拔出"},
+        {QSerialPort::PermissionError, "无权访问或已被占用"},
+        {QSerialPort::DeviceNotFoundError, "设备不存在"},
+        {QSerialPort::OpenError, "通讯口已打开"},
+        {QSerialPort::NotOpenError, "通讯口未打开"},
+        {QSerialPort::ReadError, "读数据出错"},
+        {QSerialPort::WriteError, "写数据出错"},
+        {QSerialPort::TimeoutError, "操作超时"},
+        {QSerialPort::UnsupportedOperationError, "不支持的操作"},
+    };
+    QString words = QStringLiteral("未知错误");
+    for (const Wording& w : kWordings)
+        if (w.error == error) words = QString::fromUtf8(w.words);
+    const QString detail = systemText.trimmed();
+    return detail.isEmpty() ? words : words + QStringLiteral("（") + detail + QStringLiteral("）");
+}
+
 QString QtSerialLink::deviceName() const {
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     return resolvePort(portNumber(), environment, portMapping(), presentPorts()).device;
@@ -73,7 +96,7 @@ void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     // Only a vanished device closes the port; closing here, inside the signal, stops it from firing
     // again on every later read.
     if (error != QSerialPort::ResourceError || !m_port.isOpen()) return;
-    const QString reason = m_port.errorString();
+    const QString reason = reasonText(error, m_port.errorString());
     m_port.close();
     m_port.clearError();
     emit lost(reason);

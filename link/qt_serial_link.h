@@ -21,11 +21,16 @@ public:
     // The device name the current port number maps to, empty when there is none.
     QString deviceName() const;
 
-    // Why the last open failed, in the system's words.
+    // Why the last open failed, in the system's words (for logs and tools, not for the operator).
     QString lastErrorText() const { return m_lastError; }
 
     // Classifies a QSerialPort open error into the numbers the operator's messages are keyed on.
     static PortError classify(QSerialPort::SerialPortError error);
+
+    // A port failure as the operator reads it: a Chinese wording of the error, then the system's
+    // own text in brackets ("设备已拔出（Resource temporarily unavailable）"). The brackets are
+    // left out when the system gave no text.
+    static QString reasonText(QSerialPort::SerialPortError error, const QString& systemText);
 
 private:
     void onError(QSerialPort::SerialPortError error);

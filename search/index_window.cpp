@@ -5,6 +5,8 @@
 #include "link/window_placement.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -30,6 +32,18 @@ protected:
     }
 };
 
+// Whether `x` (in the header's viewport) lies on the grip between two sections, where a
+// double-click fits the column to its contents instead. The same margin the header itself uses.
+bool onSectionHandle(const QHeaderView& header, int x) {
+    const int logical = header.logicalIndexAt(x);
+    if (logical < 0) return false;
+    const int grip = header.style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, &header);
+    const int start = header.sectionViewportPosition(logical);
+    const bool atStart = x < start + grip && header.visualIndex(logical) > 0;
+    const bool atEnd = x > start + header.sectionSize(logical) - grip;
+    return atStart || atEnd;
+}
+
 } // namespace
 
 IndexWindow::IndexWindow(InstrumentList& list, QWidget* parent) : QWidget(parent), m_list(list) {
@@ -48,10 +62,9 @@ IndexWindow::IndexWindow(InstrumentList& list, QWidget* parent) : QWidget(parent
 
     // Model row r is list row r + 1.
     connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& i) { m_list.setCurrentRow(i.row() + 1); });
-    connect(m_grid, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
-        m_list.setCurrentRow(i.row() + 1);
-        emit openDiagnosisRequested();
-    });
+    // The view reports double-clicks on cells only; the filter sees them on the whole grid.
+    m_grid->viewport()->installEventFilter(this);
+    m_grid->horizontalHeader()->viewport()->installEventFilter(this);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) m_list.setCurrentRow(current.row() + 1);
@@ -70,6 +83,25 @@ void IndexWindow::showEvent(QShowEvent* event) {
     if (m_loaded) return;
     m_loaded = true;
     sizeGrid();
+}
+
+bool IndexWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonDblClick) return QWidget::eventFilter(watched, event);
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return false;
+    const QPoint at = mouse->position().toPoint();
+    if (watched == m_grid->viewport()) {
+        const QModelIndex cell = m_grid->indexAt(at);
+        if (cell.isValid()) m_list.setCurrentRow(cell.row() + 1);
+    } else if (watched == m_grid->horizontalHeader()->viewport()) {
+        if (onSectionHandle(*m_grid->horizontalHeader(), at.x())) return false;
+    } else {
+        return false;
+    }
+    // Taken here: the view has nothing more to do with it, and the diagnosis window may have run
+    // a modal loop by the time this returns.
+    emit openDiagnosisRequested();
+    return true;
 }
 
 void IndexWindow::sizeGrid() {

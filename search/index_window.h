@@ -1,6 +1,8 @@
 #pragma once
 // The "Index" window: the instrument list in the grid MSFlexGrid1. The operator picks the
-// instrument to diagnose by clicking its row; a double-click asks for the diagnosis window.
+// instrument to diagnose by clicking its row; a double-click anywhere on the grid asks for the
+// diagnosis window: on a row it chooses that row first, elsewhere (below the rows, on the header)
+// it acts on the current row.
 #include <QWidget>
 
 class InstrumentList;
@@ -17,11 +19,12 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // A data row was double-clicked; it is the current row by now.
+    // The grid was double-clicked; the row to diagnose is the list's current row by now.
     void openDiagnosisRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Sizes the grid and its columns from the window's client size, as the window does on load.

@@ -14,7 +14,8 @@ inline const QString kTitle = QStringLiteral("错误");
 // catch-all for anything else. Empty text for NoError.
 QString textFor(serial::PortError error);
 
-// The device went away while the port was open (an adapter unplugged).
+// The device went away while the port was open (an adapter unplugged). `reason` is the link's
+// account of it, already in the operator's words.
 QString lostText(const QString& reason);
 
 } // namespace portmsg

@@ -82,6 +82,15 @@ QLabel* makeControl(QWidget* parent, const QString& name) {
     return label;
 }
 
+// The size QLabel::adjustSize() gives a plain-text label without margin, indent, frame or word
+// wrap, measured with one text layout; adjustSize() runs several for it.
+QSize captionSize(QLabel& label) {
+    label.ensurePolished();
+    // As the label measures: centring is left out, it only moves the text within the result.
+    const int flags = int(label.alignment() & ~(Qt::AlignVCenter | Qt::AlignHCenter));
+    return label.fontMetrics().boundingRect(0, 0, 2000, 2000, flags, label.text()).size();
+}
+
 QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
@@ -121,64 +130,99 @@ QSize PanelWidget::preferredSize() const {
     return {px(kDesignWidthTwips), px(kDesignHeightTwips)};
 }
 
-QPixmap PanelWidget::scaled(const QPixmap& picture) const {
+QPixmap PanelWidget::scaledPicture(const QString& relativePath, const PictureCache::Fallback& fallback) {
+    const QPixmap picture = m_pictures.picture(relativePath, fallback);
     if (m_scale == 1.0) return picture;
-    return picture.scaled(picture.size() * m_scale, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const auto found = m_scaledPictures.constFind(relativePath);
+    if (found != m_scaledPictures.constEnd()) return *found;
+    const QPixmap scaled =
+        picture.scaled(picture.size() * m_scale, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    m_scaledPictures.insert(relativePath, scaled);
+    return scaled;
 }
 
 void PanelWidget::render(const PanelModel& model) {
     // Each control is touched only when its part of the model changed since the last render.
-    const bool fresh = !m_shown;
-    const PanelModel& was = fresh ? model : *m_shown;
+    const PanelModel* was = m_shown ? &*m_shown : nullptr;
     int updates = 0;
-    const auto differs = [fresh, &updates](const auto& before, const auto& now) {
-        const bool update = fresh || !(before == now);
+    // The control's state in the last render, or null when there was none; also counts the
+    // controls that changed.
+    const auto changed = [&updates](const auto* before, const auto& now) {
+        const bool update = !before || !(*before == now);
         updates += update ? 1 : 0;
         return update;
     };
 
-    if (differs(was.image1, model.image1)) showFront(model.image1);
-    for (int i = 0; i < int(m_label3.size()); ++i)
-        if (differs(was.label3[i], model.label3[i])) showLabel(m_label3[i], model.label3[i]);
-    for (int i = 0; i < int(m_label1.size()); ++i)
-        if (differs(was.label1[i], model.label1[i])) showLabel(m_label1[i], model.label1[i]);
-    for (int i = 0; i < int(m_image2.size()); ++i)
-        if (differs(was.image2[i], model.image2[i])) showLamp(i, model.image2[i]);
+    if (changed(was ? &was->image1 : nullptr, model.image1))
+        showFront(was ? &was->image1 : nullptr, model.image1);
+    for (int i = 0; i < int(m_label3.size()); ++i) {
+        const Label* before = was ? &was->label3[i] : nullptr;
+        if (changed(before, model.label3[i]))
+            showLabel(m_label3[i], m_label3Sizes[i], before, model.label3[i]);
+    }
+    for (int i = 0; i < int(m_label1.size()); ++i) {
+        const Label* before = was ? &was->label1[i] : nullptr;
+        if (changed(before, model.label1[i]))
+            showLabel(m_label1[i], m_label1Sizes[i], before, model.label1[i]);
+    }
+    for (int i = 0; i < int(m_image2.size()); ++i) {
+        const Image* before = was ? &was->image2[i] : nullptr;
+        if (changed(before, model.image2[i])) showLamp(i, before, model.image2[i]);
+    }
 
     m_shown = model;
     m_lastUpdates = updates;
 }
 
-void PanelWidget::showLabel(QLabel* widget, const Label& label) {
-    QFont font = widget->font();
-    font.setPointSizeF(label.fontPoints * m_scale);
-    widget->setFont(font);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, QColor(QRgb(label.color)));
-    widget->setPalette(palette);
-    widget->setAlignment(toQt(label.align));
-    widget->setText(label.caption);
-    widget->adjustSize();
-    widget->move(toPixels(label.left, label.top));
-    widget->setVisible(label.visible);
+void PanelWidget::showLabel(QLabel* widget, RecentSizes& sizes, const Label* was, const Label& label) {
+    const bool fontChanged = !was || was->fontPoints != label.fontPoints;
+    const bool alignChanged = !was || was->align != label.align;
+    const bool captionChanged = !was || was->caption != label.caption;
+    if (fontChanged) {
+        QFont font = widget->font();
+        font.setPointSizeF(label.fontPoints * m_scale);
+        widget->setFont(font);
+    }
+    if (!was || was->color != label.color) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, QColor(QRgb(label.color)));
+        widget->setPalette(palette);
+    }
+    if (alignChanged) widget->setAlignment(toQt(label.align));
+    if (captionChanged) widget->setText(label.caption);
+    if (fontChanged || alignChanged) sizes.clear();
+    if (fontChanged || alignChanged || captionChanged) {
+        std::optional<QSize> size = sizes.find(label.caption);
+        if (!size) {
+            size = captionSize(*widget);
+            sizes.remember(label.caption, *size);
+        }
+        widget->resize(*size);
+    }
+    if (!was || was->left != label.left || was->top != label.top)
+        widget->move(toPixels(label.left, label.top));
+    if (!was || was->visible != label.visible) widget->setVisible(label.visible);
 }
 
-void PanelWidget::showFront(const Image& image) {
-    const QPixmap picture =
-        m_pictures.picture(image.picture, [&image] { return frontStandIn(image.picture); });
-    m_image1->setPixmap(scaled(picture));
-    m_image1->adjustSize();
-    m_image1->move(toPixels(image.left, image.top));
-    m_image1->setVisible(image.visible);
+void PanelWidget::showFront(const Image* was, const Image& image) {
+    if (!was || was->picture != image.picture) {
+        m_image1->setPixmap(scaledPicture(image.picture, [&image] { return frontStandIn(image.picture); }));
+        m_image1->adjustSize();
+    }
+    if (!was || was->left != image.left || was->top != image.top)
+        m_image1->move(toPixels(image.left, image.top));
+    if (!was || was->visible != image.visible) m_image1->setVisible(image.visible);
 }
 
-void PanelWidget::showLamp(int index, const Image& image) {
-    const QString path = lampPicture(index, image.picture);
+void PanelWidget::showLamp(int index, const Image* was, const Image& image) {
     QLabel* lamp = m_image2[index];
-    lamp->setPixmap(scaled(m_pictures.picture(path, [&path] { return lampStandIn(path); })));
-    lamp->adjustSize();
-    lamp->move(toPixels(image.left, image.top));
-    lamp->setVisible(image.visible);
+    if (!was || was->picture != image.picture) {
+        const QString path = lampPicture(index, image.picture);
+        lamp->setPixmap(scaledPicture(path, [&path] { return lampStandIn(path); }));
+        lamp->adjustSize();
+    }
+    if (!was || was->left != image.left || was->top != image.top) lamp->move(toPixels(image.left, image.top));
+    if (!was || was->visible != image.visible) lamp->setVisible(image.visible);
 }
 
 void PanelWidget::resizeEvent(QResizeEvent* event) {
@@ -188,6 +232,7 @@ void PanelWidget::resizeEvent(QResizeEvent* event) {
                                   double(event->size().height()) / design.height());
     if (scale <= 0 || std::abs(scale - m_scale) < 1e-3) return;
     m_scale = scale;
+    m_scaledPictures.clear();
     // Everything moves and resizes: show the last model again from scratch.
     if (m_shown) {
         const PanelModel model = *m_shown;

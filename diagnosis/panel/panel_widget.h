@@ -7,6 +7,7 @@
 // preferredSize(), positions, fonts and pictures scale with it (by the smaller of the two ratios),
 // so the panel keeps its look in a larger or smaller window.
 #include "diagnosis/panel/panel_model.h"
+#include "diagnosis/panel/recent_sizes.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -72,16 +73,22 @@ protected:
 private:
     int toPixels(int twips) const;
     QPoint toPixels(int leftTwips, int topTwips) const { return {toPixels(leftTwips), toPixels(topTwips)}; }
-    QPixmap scaled(const QPixmap& picture) const;
+    // The picture at the content scale, scaled once per picture and scale.
+    QPixmap scaledPicture(const QString& relativePath, const PictureCache::Fallback& fallback);
 
-    void showLabel(QLabel* widget, const Label& label);
-    void showFront(const Image& image);
-    void showLamp(int index, const Image& image);
+    // Each hands its control only what differs from `was`, everything when `was` is null: a
+    // caption, font or alignment set again would lay the text out again for nothing.
+    void showLabel(QLabel* widget, RecentSizes& sizes, const Label* was, const Label& label);
+    void showFront(const Image* was, const Image& image);
+    void showLamp(int index, const Image* was, const Image& image);
 
     PictureCache m_pictures;
+    QHash<QString, QPixmap> m_scaledPictures;
     QLabel* m_image1 = nullptr;
     std::array<QLabel*, 9> m_label1{};
     std::array<QLabel*, 3> m_label3{};
+    std::array<RecentSizes, 9> m_label1Sizes{};
+    std::array<RecentSizes, 3> m_label3Sizes{};
     std::array<QLabel*, 8> m_image2{};
     std::optional<PanelModel> m_shown;
     double m_scale = 1.0;

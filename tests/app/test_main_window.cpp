@@ -4,13 +4,18 @@
 #include "link/settings_file.h"
 #include "views/instrument_types.h"
 #include "recording_sink.h"
+#include "search/index_window.h"
 #include "search/instrument_list.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -185,6 +190,11 @@ class TestMainWindow : public QObject {
         const QString date = w->findChild<QLabel*>(QStringLiteral("Panel3"))->text();
         QVERIFY(QTime::fromString(time, QStringLiteral("HH:mm")).isValid());
         QCOMPARE(QDate::fromString(date, QStringLiteral("yyyy-MM-dd")), QDate::currentDate());
+        // The clock's next wake-up falls on the next minute boundary.
+        const auto* clock = w->findChild<QTimer*>(QStringLiteral("clock"));
+        QVERIFY(clock && clock->isActive() && clock->isSingleShot());
+        const int due = (QTime::currentTime().msecsSinceStartOfDay() + clock->remainingTime()) % 60000;
+        QVERIFY2(due < 100 || due > 59900, qPrintable(QString::number(due)));
     }
 
     void newScanLeavesOneEmptyRow_data() {
@@ -256,7 +266,7 @@ class TestMainWindow : public QObject {
         fillRow(w->instruments(), 1, QStringLiteral("0001（0x01H）"), QStringLiteral("LED系列——频率表"));
         w->toolbarButtonClicked(key);
         for (const char* name : {"open", "save", "print", "terminal", "current", "history", "Split",
-                                 "Horizon", "Plumb", "Cascade", "Item", "topic", "about", "homepage"})
+                                 "Horizon", "Plumb", "Cascade", "topic", "about", "homepage"})
             w->findChild<QAction*>(QString::fromLatin1(name))->trigger();
         QCOMPARE(w->searches + w->portDialogs + w->diagnoses + w->configDialogs, 0);
         QCOMPARE(w->instruments().text(1, 2), QStringLiteral("LED系列——频率表"));
@@ -298,6 +308,99 @@ class TestMainWindow : public QObject {
         QCOMPARE(m_link.portMapping()[1].isAutomatic(), ok);
         QCOMPARE(w->searches + w->portDialogs + w->diagnoses, 1); // the start-up search only
         QFile::remove(config::AppSettings::filePath(m_dir.path()));
+    }
+
+    // However the list window was put away, 窗口 → 搜索列表 brings the same window, with the same
+    // instruments, back to the front.
+    void instrumentListComesBack_data() {
+        QTest::addColumn<QString>("putAway");
+        for (const char* how :
+             {"closed", "closed twice", "minimised", "behind another window", "left in front"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+    void instrumentListComesBack() {
+        QFETCH(QString, putAway);
+        auto w = makeWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->startUp();
+        fillRow(w->instruments(), 1, QStringLiteral("0031（0x1FH）"), QStringLiteral("LED系列——频率表"));
+        const QPointer<IndexWindow> list = w->indexWindow();
+        QMdiSubWindow* frame = w->mdiArea()->activeSubWindow();
+        QVERIFY(frame && frame->widget() == list);
+
+        if (putAway == "closed") {
+            QVERIFY(frame->close());
+        } else if (putAway == "closed twice") {
+            frame->close();
+            w->showInstrumentList();
+            frame->close();
+        } else if (putAway == "minimised") {
+            frame->showMinimized();
+        } else if (putAway == "behind another window") {
+            QMdiSubWindow* other = w->mdiArea()->addSubWindow(new QWidget);
+            other->show();
+            w->mdiArea()->setActiveSubWindow(other);
+            QVERIFY(w->mdiArea()->activeSubWindow() != frame);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(list); // never deleted
+
+        w->findChild<QAction*>(QStringLiteral("Item"))->trigger();
+        QCOMPARE(w->indexWindow(), list.data());
+        QVERIFY(list->isVisible());
+        QVERIFY(!frame->isMinimized());
+        QCOMPARE(w->mdiArea()->activeSubWindow(), frame);
+        QCOMPARE(w->mdiArea()->subWindowList().count(frame), 1);
+        // The instruments found are still there to choose.
+        QCOMPARE(list->grid()->model()->index(0, 2).data().toString(), QStringLiteral("LED系列——频率表"));
+        QVERIFY(m_sink.shown.isEmpty());
+    }
+
+    // A double-click anywhere on the list's grid runs the diagnosis command on the current row.
+    void doubleClickBelowTheRows_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("opened");
+        QTest::newRow("fresh list") << "" << "" << "错误|未搜索到仪表" << 0;
+        QTest::newRow("listed instrument") << "0031（0x1FH）" << "LED系列——频率表" << "" << 1;
+    }
+    void doubleClickBelowTheRows() {
+        QFETCH(QString, address);
+        QFETCH(QString, type);
+        QFETCH(QString, message);
+        QFETCH(int, opened);
+        auto w = makeWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->startUp();
+        fillRow(w->instruments(), 1, address, type);
+        QTableView* grid = w->indexWindow()->grid();
+        const QRect lastRow = grid->visualRect(grid->model()->index(0, 1));
+        const QPoint below(lastRow.center().x(), lastRow.bottom() + lastRow.height());
+        QVERIFY(below.y() < grid->viewport()->height());
+        QVERIFY(!grid->indexAt(below).isValid());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, below);
+        QCOMPARE(w->diagnoses, opened);
+        QCOMPARE(m_sink.lines(), message.isEmpty() ? QStringList() : QStringList{message});
+    }
+
+    // The status bar's clock wakes when what it shows changes, not every second.
+    void clockWakesWhenItsTextChanges_data() {
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("msecs");
+        QTest::newRow("minutes shown, mid-minute") << QTime(12, 34, 56, 789) << "HH:mm" << 3211;
+        QTest::newRow("minutes shown, on the minute") << QTime(12, 34) << "HH:mm" << 60000;
+        QTest::newRow("last ms of the day") << QTime(23, 59, 59, 999) << "HH:mm" << 1;
+        QTest::newRow("seconds shown") << QTime(12, 34, 56, 789) << "HH:mm:ss" << 211;
+    }
+    void clockWakesWhenItsTextChanges() {
+        QFETCH(QTime, now);
+        QFETCH(QString, format);
+        QFETCH(int, msecs);
+        QCOMPARE(app::MainWindow::msecsToClockChange(now, format), msecs);
     }
 
     void exitEndsTheProgram() {

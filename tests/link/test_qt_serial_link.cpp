@@ -71,15 +71,51 @@ private slots:
         QCOMPARE(link.open(), NoError);
         pty.closeMaster();
         // Poll as the windows do; the failure must surface once and close the port.
-        for (int i = 0; i < 40 && link.isOpen(); ++i) {
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &link, [&link] {
             link.readAll();
             link.write("@01RD17\r");
-            QTest::qWait(25);
+        });
+        poll.start(25);
+        QTRY_VERIFY_WITH_TIMEOUT(!link.isOpen(), 2000);
+        poll.stop();
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+            QCOMPARE(link.readAll(), QByteArray());
+            link.write("@01RD17\r");
         }
-        QTest::qWait(200);
-        QVERIFY(!link.isOpen());
         QCOMPARE(lost.count(), 1);
-        QCOMPARE(link.readAll(), QByteArray());
+        // The operator reads why in Chinese, with the system's own words kept in brackets.
+        const QString reason = lost.at(0).at(0).toString();
+        QVERIFY2(reason.startsWith(QStringLiteral("设备已拔出（")) && reason.endsWith(QStringLiteral("）")),
+                 qPrintable(reason));
+    }
+
+    void reasonInTheOperatorsWords_data() {
+        QTest::addColumn<int>("qtError");
+        QTest::addColumn<QString>("systemText");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("adapter unplugged")
+            << int(QSerialPort::ResourceError) << "Resource temporarily unavailable"
+            << "设备已拔出（Resource temporarily unavailable）";
+        QTest::newRow("permission denied") << int(QSerialPort::PermissionError) << "Permission denied"
+                                           << "无权访问或已被占用（Permission denied）";
+        QTest::newRow("not found") << int(QSerialPort::DeviceNotFoundError) << "No such file or directory"
+                                   << "设备不存在（No such file or directory）";
+        QTest::newRow("input/output error") << int(QSerialPort::ReadError) << "Input/output error"
+                                            << "读数据出错（Input/output error）";
+        QTest::newRow("timeout") << int(QSerialPort::TimeoutError) << "Operation timed out"
+                                 << "操作超时（Operation timed out）";
+        QTest::newRow("unknown") << int(QSerialPort::UnknownError) << "Unknown error"
+                                 << "未知错误（Unknown error）";
+        QTest::newRow("no system text: no brackets") << int(QSerialPort::ResourceError) << ""
+                                                     << "设备已拔出";
+    }
+    void reasonInTheOperatorsWords() {
+        QFETCH(int, qtError);
+        QFETCH(QString, systemText);
+        QFETCH(QString, reason);
+        QCOMPARE(QtSerialLink::reasonText(QSerialPort::SerialPortError(qtError), systemText), reason);
     }
 
     void classification_data() {

@@ -24,6 +24,18 @@ QPoint cellCentre(QTableView* grid, int modelRow, int col) {
     return grid->visualRect(grid->model()->index(modelRow, col)).center();
 }
 
+// A place on the grid by name: the widget that receives the mouse there, and the point in it.
+std::pair<QWidget*, QPoint> place(QTableView* grid, const QString& where) {
+    QHeaderView* header = grid->horizontalHeader();
+    const QPoint row1 = cellCentre(grid, 0, 1);
+    if (where == "row 3") return {grid->viewport(), cellCentre(grid, 2, 1)};
+    if (where == "below the rows") return {grid->viewport(), {row1.x(), grid->rowViewportPosition(2) + 60}};
+    if (where == "right of the columns") return {grid->viewport(), {header->length() + 3, row1.y()}};
+    if (where == "header") return {header->viewport(), {header->sectionViewportPosition(2) + 40, 5}};
+    if (where == "header grip") return {header->viewport(), {header->sectionViewportPosition(2), 5}};
+    qFatal("no place %s", qPrintable(where));
+}
+
 } // namespace
 
 class TestIndexWindow : public QObject {
@@ -33,6 +45,8 @@ class TestIndexWindow : public QObject {
     void sizesFollowTheClientArea_data();
     void sizesFollowTheClientArea();
     void clicks();
+    void doubleClickAnywhere_data();
+    void doubleClickAnywhere();
     void resetReturnsToRowOne();
 };
 
@@ -89,6 +103,44 @@ void TestIndexWindow::clicks() {
     QTest::mouseClick(window.grid()->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(window.grid()->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(currentWhenAsked, 1);
+}
+
+void TestIndexWindow::doubleClickAnywhere_data() {
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("current"); // chosen before
+    QTest::addColumn<int>("asked");   // current row when diagnosis is asked for; 0: not asked
+
+    const int left = Qt::LeftButton;
+    QTest::newRow("on a row: that row") << "row 3" << left << 1 << 3;
+    QTest::newRow("below the rows: current row") << "below the rows" << left << 2 << 2;
+    QTest::newRow("right of the columns: current row") << "right of the columns" << left << 3 << 3;
+    QTest::newRow("on the header: current row") << "header" << left << 2 << 2;
+    QTest::newRow("header grip fits the column instead") << "header grip" << left << 2 << 0;
+    QTest::newRow("right button does nothing") << "below the rows" << int(Qt::RightButton) << 2 << 0;
+}
+
+// Double-clicks come alone, without the click the view would want first.
+void TestIndexWindow::doubleClickAnywhere() {
+    QFETCH(QString, where);
+    QFETCH(int, button);
+    QFETCH(int, current);
+    QFETCH(int, asked);
+    InstrumentList list;
+    fill(list, 3);
+    IndexWindow window(list);
+    window.resize(twipsToPixels(9510, &window), twipsToPixels(4305, &window));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    list.setCurrentRow(current);
+    QList<int> askedWith;
+    connect(&window, &IndexWindow::openDiagnosisRequested, this, [&] { askedWith << list.currentRow(); });
+
+    const auto [widget, at] = place(window.grid(), where);
+    QVERIFY2(widget->rect().contains(at), qPrintable(where));
+    QTest::mouseDClick(widget, Qt::MouseButton(button), {}, at);
+    QCOMPARE(askedWith, asked ? QList<int>{asked} : QList<int>{});
+    if (!asked) QCOMPARE(list.currentRow(), current);
 }
 
 void TestIndexWindow::resetReturnsToRowOne() {

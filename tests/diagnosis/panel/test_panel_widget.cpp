@@ -77,7 +77,7 @@ QString labelDiff(const PanelWidget& w, const QString& name, const panel::Label&
         return name + ": font " + QString::number(l->font().pointSize());
     if (l->palette().color(QPalette::WindowText) != QColor(QRgb(m.color))) return name + ": colour";
     if (l->pos() != QPoint(px(w, m.left), px(w, m.top))) return name + ": position";
-    if (l->width() < l->sizeHint().width()) return name + ": not sized to its text";
+    if (l->size() != l->sizeHint()) return name + ": not sized to its text";
     return {};
 }
 
@@ -138,6 +138,8 @@ private slots:
     void picturesAreReadOnce();
     void unchangedControlsAreSkipped_data();
     void unchangedControlsAreSkipped();
+    void captionsShownAgainKeepTheirSize_data();
+    void captionsShownAgainKeepTheirSize();
     void scalesWithTheWindow();
     void builtPicturesLoad_data();
     void builtPicturesLoad();
@@ -268,6 +270,10 @@ void TestPanelWidget::unchangedControlsAreSkipped_data() {
     QTest::newRow("one lamp shown") << 2 << 1;
     QTest::newRow("front picture moved") << 3 << 1;
     QTest::newRow("three labels recoloured") << 4 << 3;
+    // Captions and fonts that change the size the label needs.
+    QTest::newRow("caption grows to a scanner line") << 5 << 1;
+    QTest::newRow("larger font, Chinese caption") << 7 << 1;
+    QTest::newRow("centred, then right-aligned") << 8 << 2;
 }
 
 void TestPanelWidget::unchangedControlsAreSkipped() {
@@ -286,11 +292,54 @@ void TestPanelWidget::unchangedControlsAreSkipped() {
     case 4:
         for (int i : {0, 1, 5}) m.label1[i].color = panel::kBlack;
         break;
+    case 5:
+        m.label1[0].caption = QStringLiteral("CH01  0013  CH02  -007");
+        break;
+    case 6:
+        m.label1[1].caption.clear();
+        break;
+    case 7:
+        m.label1[2].fontPoints = 36;
+        m.label1[2].caption = QStringLiteral("手动输出   45.5%");
+        break;
+    case 8:
+        m.label1[3].align = panel::Align::Center;
+        m.label1[4].align = panel::Align::Right;
+        m.label1[4].caption = QStringLiteral("-0.5");
+        break;
     default: break;
     }
     w.render(m);
     QCOMPARE(w.lastRenderUpdates(), updates);
     QCOMPARE(panelDiff(w, m, pictures), QString());
+}
+
+void TestPanelWidget::captionsShownAgainKeepTheirSize_data() {
+    QTest::addColumn<QStringList>("steps"); // a caption, or "font N", for Label1(0)
+
+    QTest::newRow("three pages in turn")
+        << QStringList{"瞬时流量1 12.5", "累积流量1 3456", "", "瞬时流量1 12.5", "累积流量1 3456", ""};
+    QTest::newRow("more captions than are kept")
+        << QStringList{"1", "22", "333", "4444", "55555", "1", "22", "333", "4444", "55555"};
+    QTest::newRow("same caption after a font change")
+        << QStringList{"123.4", "0.0", "font 36", "123.4", "0.0"};
+}
+
+// Paging views show a few captions in turn; each must get the size it needs every time.
+void TestPanelWidget::captionsShownAgainKeepTheirSize() {
+    QFETCH(QStringList, steps);
+    const PictureDir pictures;
+    PanelWidget w(pictures.root());
+    PanelModel m = laidOut(QStringLiteral("LCD系列——3路流量/热能积算记录仪"));
+    w.render(m);
+    for (const QString& step : steps) {
+        if (step.startsWith(QLatin1String("font ")))
+            m.label1[0].fontPoints = step.mid(5).toInt();
+        else
+            m.label1[0].caption = step;
+        w.render(m);
+        QCOMPARE(panelDiff(w, m, pictures), QString());
+    }
 }
 
 void TestPanelWidget::scalesWithTheWindow() {
@@ -309,6 +358,16 @@ void TestPanelWidget::scalesWithTheWindow() {
     QCOMPARE(value->pos(), QPoint(scaled(m.label1[0].left), scaled(m.label1[0].top)));
     QCOMPARE(value->font().pointSizeF(), 72.0);
     QCOMPARE(control(w, QStringLiteral("Image1"))->pixmap().size(), frontAtOne * 2);
+    // A lamp lit at this scale, and every picture again at the next one.
+    PanelModel lit = m;
+    lit.image2[5].picture = QStringLiteral("picture/LCD-ALM2.BMP");
+    w.render(lit);
+    const QSize lampAtOne = pictures.image(lit.image2[5].picture).size();
+    QCOMPARE(control(w, QStringLiteral("Image2(5)"))->pixmap().size(), lampAtOne * 2);
+    w.resize(w.preferredSize() * 3);
+    QCOMPARE(control(w, QStringLiteral("Image1"))->pixmap().size(), frontAtOne * 3);
+    QCOMPARE(control(w, QStringLiteral("Image2(5)"))->pixmap().size(), lampAtOne * 3);
+    w.render(m);
 
     // The smaller ratio wins, so the panel keeps its proportions.
     w.resize(w.preferredSize().width() * 3, w.preferredSize().height());
