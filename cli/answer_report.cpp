@@ -7,8 +7,12 @@ QString AnswerReport::update(const protocol::Sample& sample) {
     const bool answeredBefore = m_answered.contains(sample.address);
     if (sample.accepted()) m_answered.insert(sample.address);
     if (!online) return {};
-    if (*online)
-        return answeredBefore ? QStringLiteral("Address %1 answers again").arg(sample.address) : QString();
+    if (*online) {
+        // Told only after it was reported quiet: an instrument answering from the start is the rule.
+        if (!m_toldQuiet.remove(sample.address)) return {};
+        return QStringLiteral("Address %1 answers again").arg(sample.address);
+    }
+    m_toldQuiet.insert(sample.address);
     if (!answeredBefore)
         return QStringLiteral("Address %1 does not answer (%2)").arg(sample.address).arg(sample.verdict);
     return QStringLiteral("Address %1 stopped answering (%2)").arg(sample.address).arg(sample.verdict);

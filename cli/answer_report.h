@@ -18,7 +18,8 @@ class AnswerReport {
 
   private:
     mqtt::Availability m_availability;
-    QSet<int> m_answered; // addresses that have answered at least once
+    QSet<int> m_answered;  // addresses that have answered at least once
+    QSet<int> m_toldQuiet; // addresses reported as not answering, until they answer
 };
 
 } // namespace cli
