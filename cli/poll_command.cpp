@@ -57,6 +57,9 @@ void chooseLine(const PortChoice& port, std::optional<int> baud, const QString& 
 
 int runPoll(const PollArgs& args, const QString& programDir) {
     std::signal(SIGPIPE, SIG_IGN); // a closed pipe shows as a failed write, not a dead gateway
+    // First of all, so that a service stopped while it starts still ends cleanly.
+    SignalPipe terminations;
+    if (QString error; !terminations.install(&error)) say(error);
     StderrSink sink;
     config::AppSettings settings(programDir);
     settings.load(sink);
@@ -136,9 +139,6 @@ int runPoll(const PollArgs& args, const QString& programDir) {
     };
 
     RoundPoller poller(engine, plan, [&outputs](const protocol::Sample& s) { outputs.take(s); });
-    SignalPipe terminations;
-    QString error;
-    if (!terminations.install(&error)) say(error);
     QObject::connect(&terminations, &SignalPipe::terminationRequested, &engine, [&](int) { end(0); });
     QObject::connect(&engine, &engine::PollEngine::finished, &engine, [&] { end(0); });
     QObject::connect(&engine, &engine::PollEngine::lost, &engine, [&](const QString& reason) {
