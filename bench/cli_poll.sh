@@ -7,6 +7,8 @@
 #                                         mosquitto that is stopped from OFF_AT_MIN (5) for OFF_MIN (10)
 #                                         minutes: resident memory, delivery after the reconnection,
 #                                         drops; CPU per 1,000 samples published
+#   bench/cli_poll.sh publish [BUILD_DIR] CPU per 1,000 samples published to a local mosquitto alone
+#                                         (commtest-mqtt-bench, without the serial line)
 #   bench/cli_poll.sh report DIR          the soak's figures from its folder (also while it runs)
 set -u
 mode=${1:-round}
@@ -70,6 +72,17 @@ soak)
     sleep 3
     kill "$sub" "$sim" "$broker"; wait 2>/dev/null
     python3 "$here/cli_poll_report.py" soak "$dir"
+    ;;
+publish)
+    dir=$(mktemp -d /tmp/cli_poll_publish.XXXX)
+    port=$(free_port)
+    /usr/sbin/mosquitto -p "$port" >"$dir/broker.log" 2>&1 & broker=$!
+    sleep 1
+    bench=$(cd "$bin/.." && pwd)/mqtt/commtest-mqtt-bench
+    [ -x "$bench" ] || bench="$bin/commtest-mqtt-bench"
+    # Fewer samples than the queue holds: the bench waits for every one to be acknowledged.
+    "$bench" "$port" 5000 16
+    kill "$broker"; wait "$broker" 2>/dev/null
     ;;
 report)
     python3 "$here/cli_poll_report.py" soak "$build"
