@@ -13,6 +13,7 @@
 #include "search/port_messages.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 
 #include <csignal>
@@ -51,6 +52,14 @@ void chooseLine(const PortChoice& port, std::optional<int> baud, const QString& 
     link.setPortNumber(settings.portNumber);
     const int rate = baud.value_or(serial::rateOf(settings.settings));
     link.setSettings(QStringLiteral("%1,n,8,1").arg(rate > 0 ? rate : 9600));
+}
+
+// The samples of the last rounds to the broker before the gateway stops, a connection still being
+// made included; a broker away for longer costs them, as it would cost a service being stopped.
+void deliverQueued(mqtt::Gateway& gateway) {
+    QDeadlineTimer deadline(kDeliverAtEndMs);
+    while ((gateway.outbox().queued() > 0 || gateway.outbox().inFlight() > 0) && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
 }
 
 } // namespace
@@ -133,8 +142,11 @@ int runPoll(const PollArgs& args, const QString& programDir) {
         ending = true;
         status = code;
         engine.stop();
-        if (gateway) gateway->stop();
         outputs.stopRecording();
+        if (gateway) {
+            if (code == 0) deliverQueued(*gateway);
+            gateway->stop();
+        }
         QCoreApplication::exit(code);
     };
 

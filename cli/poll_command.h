@@ -12,6 +12,9 @@ inline constexpr int kPortError = 3; // the port could not be opened, or went aw
 // The receive tick of a poll: how soon a reply's CR is seen, which bounds the round time.
 inline constexpr int kPollReceiveMs = 3;
 
+// How long an ending poll waits for the broker to take what is still queued.
+inline constexpr int kDeliverAtEndMs = 3000;
+
 // Runs inside a QCoreApplication; `programDir` holds data/ with the settings files.
 int runPoll(const PollArgs& args, const QString& programDir);
 

@@ -142,6 +142,26 @@ class TestE2eCliPoll : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(sub.payloads("commtest/e2e/status").last(), QByteArray("offline"), kWaitMs);
     }
 
+    void countedRunDeliversEverySample() {
+        // The last round's samples are still queued when the count is reached.
+        const QList<int> ports = TestBroker::freeLoopbackPorts(1);
+        TestBroker broker(ports.first());
+        QString error;
+        QVERIFY2(broker.start(&error), qPrintable(error));
+        Subscriber sub(broker.port(), "commtest/counted/+/readings");
+        QTRY_VERIFY_WITH_TIMEOUT(sub.isSubscribed(), kWaitMs);
+        Sim sim;
+        QVERIFY(sim.start());
+        Poll poll;
+        poll.start({"1,2", "--port", sim.device, "--interval", "100", "--count", "2", "--mqtt",
+                    QStringLiteral("mqtt://127.0.0.1:%1").arg(broker.port()), "--mqtt-line", "counted"});
+        QVERIFY(poll.process.waitForFinished(kWaitMs));
+        QCOMPARE(poll.process.exitCode(), 0);
+        QCOMPARE(poll.samples().size(), 4);
+        QTRY_COMPARE_WITH_TIMEOUT(sub.payloads("commtest/counted/1/readings").size(), 2, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(sub.payloads("commtest/counted/2/readings").size(), 2, kWaitMs);
+    }
+
     void endsCleanly_data() {
         QTest::addColumn<int>("signalNumber"); // 0: the count of rounds ends it
         QTest::addColumn<QString>("format");
