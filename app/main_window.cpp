@@ -79,7 +79,7 @@ void MainWindow::buildMenus() {
     QMenu* menus[3] = {};
     for (const texts::MenuEntry& e : texts::kMenu) {
         const QString name = QString::fromLatin1(e.name);
-        const QString caption = QString::fromUtf8(e.caption);
+        const QString caption = i18n::tr(e.caption);
         if (e.depth == 0) {
             menus[0] = menuBar()->addMenu(caption);
             menus[0]->setObjectName(name);
@@ -118,9 +118,10 @@ void MainWindow::buildToolbar() {
     };
     int i = 0;
     for (const texts::ToolButton& b : texts::kToolbar) {
-        QAction* action = bar->addAction(style()->standardIcon(icons[i++]), QString::fromUtf8(b.tip));
+        const QString tip = i18n::tr(b.tip);
+        QAction* action = bar->addAction(style()->standardIcon(icons[i++]), tip);
         action->setObjectName(QString::fromLatin1(b.key));
-        action->setToolTip(QString::fromUtf8(b.tip));
+        action->setToolTip(tip);
         if (b.separatorAfter) bar->addSeparator();
     }
     connect(bar, &QToolBar::actionTriggered, this,

@@ -1,10 +1,14 @@
 #include "search/instrument_list.h"
 
+#include "i18n/text.h"
+
 namespace {
 
 QStringList headerRow() {
-    return {QStringLiteral("序 号"), QStringLiteral("地 址"), QStringLiteral("仪 表 类 型"),
-            QStringLiteral("备  注")};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("commtest", "序 号")),
+            QStringLiteral(QT_TRANSLATE_NOOP("commtest", "地 址")),
+            QStringLiteral(QT_TRANSLATE_NOOP("commtest", "仪 表 类 型")),
+            QStringLiteral(QT_TRANSLATE_NOOP("commtest", "备  注"))};
 }
 
 } // namespace
@@ -65,7 +69,8 @@ int InstrumentList::columnCount(const QModelIndex& parent) const {
 QVariant InstrumentList::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     switch (role) {
-    case Qt::DisplayRole: return text(index.row() + 1, index.column());
+    // The cells keep what the scan wrote (model names in Chinese); they are translated for display.
+    case Qt::DisplayRole: return i18n::tr(text(index.row() + 1, index.column()));
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     default: return {};
     }
@@ -74,7 +79,7 @@ QVariant InstrumentList::data(const QModelIndex& index, int role) const {
 QVariant InstrumentList::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
-    case Qt::DisplayRole: return text(0, section);
+    case Qt::DisplayRole: return i18n::tr(text(0, section));
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     default: return {};
     }

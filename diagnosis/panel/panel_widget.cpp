@@ -149,6 +149,16 @@ void PanelWidget::render(const PanelModel& model) {
     m_lastUpdates = updates;
 }
 
+void PanelWidget::setCaptionTranslator(i18n::CaptionTranslator captions) {
+    m_captions = std::move(captions);
+    // Show what is on the panel again in the new words.
+    if (m_shown) {
+        const PanelModel model = *m_shown;
+        m_shown.reset();
+        render(model);
+    }
+}
+
 void PanelWidget::showLabel(QLabel* widget, const Label& label) {
     QFont font = widget->font();
     font.setPointSizeF(label.fontPoints * m_scale);
@@ -157,7 +167,7 @@ void PanelWidget::showLabel(QLabel* widget, const Label& label) {
     palette.setColor(QPalette::WindowText, QColor(QRgb(label.color)));
     widget->setPalette(palette);
     widget->setAlignment(toQt(label.align));
-    widget->setText(label.caption);
+    widget->setText(m_captions.translate(label.caption));
     widget->adjustSize();
     widget->move(toPixels(label.left, label.top));
     widget->setVisible(label.visible);

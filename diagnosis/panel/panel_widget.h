@@ -7,6 +7,7 @@
 // preferredSize(), positions, fonts and pictures scale with it (by the smaller of the two ratios),
 // so the panel keeps its look in a larger or smaller window.
 #include "diagnosis/panel/panel_model.h"
+#include "i18n/caption_translator.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -53,6 +54,9 @@ public:
     // Shows `model`. Controls equal to what the last render showed are left alone.
     void render(const PanelModel& model);
 
+    // Captions are shown through `captions` (the model keeps them as the views wrote them).
+    void setCaptionTranslator(i18n::CaptionTranslator captions);
+
     // The window area the panel is designed for, in pixels at scale 1.
     QSize preferredSize() const;
     QSize sizeHint() const override { return preferredSize(); }
@@ -83,6 +87,7 @@ private:
     std::array<QLabel*, 9> m_label1{};
     std::array<QLabel*, 3> m_label3{};
     std::array<QLabel*, 8> m_image2{};
+    i18n::CaptionTranslator m_captions;
     std::optional<PanelModel> m_shown;
     double m_scale = 1.0;
     int m_lastUpdates = 0;
