@@ -14,6 +14,7 @@
 #include "search/search_dialog.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -27,8 +28,12 @@ namespace app {
 
 MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages, const QString& programDir,
                        QWidget* parent)
-    : QMainWindow(parent), m_link(link), m_messages(messages), m_programDir(programDir),
-      m_appSettings(programDir), m_list(std::make_unique<InstrumentList>()) {
+    : MainWindow(link, messages, config::DataFolders::beside(programDir), parent) {}
+
+MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages, const config::DataFolders& folders,
+                       QWidget* parent)
+    : QMainWindow(parent), m_link(link), m_messages(messages), m_programDir(folders.resources),
+      m_settingsFolder(folders.settings), m_appSettings(folders), m_list(std::make_unique<InstrumentList>()) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(texts::kTitle);
     m_area = new QMdiArea(this);
@@ -42,7 +47,9 @@ MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages, 
 
 MainWindow::~MainWindow() = default;
 
-QString MainWindow::settingsPath() const { return serial::settingsFilePath(m_programDir); }
+QString MainWindow::settingsPath() const {
+    return QDir(m_settingsFolder).filePath(QStringLiteral("Communicate.txt"));
+}
 
 void MainWindow::loadSettings() {
     const serial::ReadResult read = serial::readSettingsFile(settingsPath());

@@ -17,6 +17,13 @@ inline constexpr i18n::Text kPortFrame = QT_TRANSLATE_NOOP("commtest", "通讯�
 inline constexpr i18n::Text kPortLabel = QT_TRANSLATE_NOOP("commtest", "COM%1：");
 inline constexpr i18n::Text kAutomatic = QT_TRANSLATE_NOOP("commtest", "自动");
 inline constexpr i18n::Text kAbsent = QT_TRANSLATE_NOOP("commtest", "%1（未连接）");
+inline constexpr i18n::Text kInterfaceFrame = QT_TRANSLATE_NOOP("commtest", "界面");
+inline constexpr i18n::Text kLanguage = QT_TRANSLATE_NOOP("commtest", "语言：");
+inline constexpr i18n::Text kFollowSystem = QT_TRANSLATE_NOOP("commtest", "跟随系统");
+// Each language is offered under its own name, whichever is in use.
+inline constexpr i18n::Text kChinese = QT_TRANSLATE_NOOP("commtest", "中文");
+inline const QString kEnglish = QStringLiteral("English");
+inline constexpr i18n::Text kLanguageLater = QT_TRANSLATE_NOOP("commtest", "新的语言在程序下次启动时生效。");
 inline const QString kMilliseconds = QStringLiteral(" ms");
 inline constexpr i18n::Text kOk = QT_TRANSLATE_NOOP("commtest", "确定");
 inline constexpr i18n::Text kCancel = QT_TRANSLATE_NOOP("commtest", "取消");
