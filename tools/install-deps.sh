@@ -13,6 +13,9 @@ packages=(
   libqt6sql6-sqlite sqlite3 # the history database (and its integrity check from the shell)
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools  # translations: lupdate, lrelease and their CMake support
   libmosquitto-dev mosquitto mosquitto-clients      # the MQTT gateway, and a broker for its tests
+  appstream                 # validates the desktop metadata (appstreamcli)
+  dpkg-dev                  # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies
+  debootstrap               # tools/package/check-on-fresh-debian.sh builds a clean Debian 12 to install into
 )
 missing=()
 for p in "${packages[@]}"; do
