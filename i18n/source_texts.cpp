@@ -120,6 +120,13 @@ bool isMarked(const QByteArray& s, qsizetype start) {
     return mark.match(QString::fromUtf8(s.mid(from, start - from))).hasMatch();
 }
 
+// Whether the literal starting at `start` is the argument of a QObject's tr().
+bool isClassTr(const QByteArray& s, qsizetype start) {
+    static const QRegularExpression call(QStringLiteral("(?<!i18n::)(?<!\\w)tr\\s*\\(\\s*$"));
+    const qsizetype from = std::max<qsizetype>(0, start - 40);
+    return call.match(QString::fromUtf8(s.mid(from, start - from))).hasMatch();
+}
+
 } // namespace
 
 bool containsChinese(QStringView text) {
@@ -171,7 +178,7 @@ QVector<SourceText> chineseLiterals(const QByteArray& s, const QString& file) {
             static const QList<QByteArray> prefixes = {"", "u8", "u", "U", "L", "R", "u8R", "uR", "UR", "LR"};
             if (!prefixes.contains(prefix)) flush();
             if (!open) {
-                pendingText = SourceText{{}, file, line, isMarked(s, p)};
+                pendingText = SourceText{{}, file, line, isMarked(s, p), isClassTr(s, p)};
                 open = true;
             }
             ++i;

@@ -14,6 +14,8 @@ struct SourceText {
     int line = 0;
     // Written as QT_TRANSLATE_NOOP("commtest", ...): meant for translation where it is used.
     bool marked = false;
+    // Given to a QObject's tr(), which looks it up under the class's name, not "commtest".
+    bool inClassContext = false;
 };
 
 // Ideographs, CJK punctuation and full-width forms.

@@ -203,12 +203,18 @@ QStringList translationGaps(const TsFile& ts, const QVector<SourceText>& found, 
 
 QStringList unmarkedTexts(const QVector<SourceText>& found) {
     QStringList out;
-    for (const SourceText& text : found)
-        if (text.file.endsWith(QLatin1String("_texts.h")) && !text.marked)
+    for (const SourceText& text : found) {
+        if (text.inClassContext)
+            out << QStringLiteral("%1:%2: \"%3\" is given to a QObject's tr(); use i18n::tr()")
+                       .arg(text.file)
+                       .arg(text.line)
+                       .arg(oneLine(text.text));
+        else if (text.file.endsWith(QLatin1String("_texts.h")) && !text.marked)
             out << QStringLiteral("%1:%2: \"%3\" is not marked with QT_TRANSLATE_NOOP(\"commtest\", ...)")
                        .arg(text.file)
                        .arg(text.line)
                        .arg(oneLine(text.text));
+    }
     return out;
 }
 

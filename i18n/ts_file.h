@@ -45,8 +45,8 @@ TsFile refreshed(const TsFile& ts, const QVector<SourceText>& found, RefreshCoun
 QStringList translationGaps(const TsFile& ts, const QVector<SourceText>& found,
                             const QStringList& exempt = {});
 
-// A Chinese literal in a texts header (*_texts.h) that is not written as QT_TRANSLATE_NOOP would
-// never be translated: one line each.
+// A Chinese literal in a texts header (*_texts.h) that is not written as QT_TRANSLATE_NOOP, or one
+// given to a QObject's tr() anywhere, would never be translated: one line each.
 QStringList unmarkedTexts(const QVector<SourceText>& found);
 
 // Reads the list of exemptions: one a line, a path or a text in double quotes; '#' starts a

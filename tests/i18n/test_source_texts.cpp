@@ -13,12 +13,14 @@ Q_DECLARE_METATYPE(QVector<i18n::SourceText>)
 
 namespace {
 
-// "text@line" per literal found, "!" marking one written as QT_TRANSLATE_NOOP("commtest", ...).
+// "text@line" per literal found, "!" marking one written as QT_TRANSLATE_NOOP("commtest", ...), "?"
+// one given to a QObject's tr().
 QStringList found(const QByteArray& source) {
     QStringList out;
     for (const SourceText& t : chineseLiterals(source, QStringLiteral("a.cpp")))
         out << t.text + QLatin1Char('@') + QString::number(t.line) +
-                   (t.marked ? QStringLiteral("!") : QString());
+                   (t.marked ? QStringLiteral("!") : QString()) +
+                   (t.inClassContext ? QStringLiteral("?") : QString());
     return out;
 }
 
@@ -81,6 +83,9 @@ class TestSourceTexts : public QObject {
             << QByteArray("constexpr Text k = QT_TRANSLATE_NOOP(\"commtest\", \"标\");\n"
                           "const QString p = QStringLiteral(QT_TRANSLATE_NOOP(\"commtest\",\n  \"标二\"));")
             << QStringList{"标@1!", "标二@3!"};
+        QTest::newRow("a QObject's tr is the class's context")
+            << QByteArray("a(tr(\"类\")); b(i18n::tr(\"共\")); c(QObject::tr(\"类二\"));")
+            << QStringList{"类@1?", "共@1", "类二@1?"};
         QTest::newRow("another context is no mark")
             << QByteArray("QT_TRANSLATE_NOOP(\"other\", \"别\")") << QStringList{"别@1"};
         QTest::newRow("unterminated literal ends at its line")
@@ -185,11 +190,14 @@ class TestSourceTexts : public QObject {
     }
 
     void unmarkedInTextsHeaders() {
-        QVector<SourceText> all = {{"甲", "app/x_texts.h", 3, false},
-                                   {"乙", "app/x_texts.h", 4, true},
-                                   {"丙", "app/x.cpp", 5, false}};
-        QCOMPARE(unmarkedTexts(all).size(), 1);
-        QVERIFY(unmarkedTexts(all).first().startsWith("app/x_texts.h:3:"));
+        QVector<SourceText> all = {{"甲", "app/x_texts.h", 3, false, false},
+                                   {"乙", "app/x_texts.h", 4, true, false},
+                                   {"丙", "app/x.cpp", 5, false, false},
+                                   {"丁", "app/y.cpp", 6, false, true}};
+        const QStringList unmarked = unmarkedTexts(all);
+        QCOMPARE(unmarked.size(), 2);
+        QVERIFY(unmarked[0].startsWith("app/x_texts.h:3:"));
+        QVERIFY(unmarked[1].startsWith("app/y.cpp:6:") && unmarked[1].contains("i18n::tr"));
     }
 
     void fileRoundTrip() {
