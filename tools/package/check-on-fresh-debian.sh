@@ -24,7 +24,8 @@ mirror=$(
 
 mounted=()
 cleanup() {
-  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount "${mounted[i]}" || true; done
+  # A program that has just ended may hold a mount for a moment; detach it then.
+  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount "${mounted[i]}" || umount --lazy "${mounted[i]}" || true; done
 }
 trap cleanup EXIT
 in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root "$@"; }
