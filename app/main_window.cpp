@@ -30,8 +30,8 @@ MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages, 
                        QWidget* parent)
     : MainWindow(link, messages, config::DataFolders::beside(programDir), parent) {}
 
-MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages, const config::DataFolders& folders,
-                       QWidget* parent)
+MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages,
+                       const config::DataFolders& folders, QWidget* parent)
     : QMainWindow(parent), m_link(link), m_messages(messages), m_programDir(folders.resources),
       m_settingsFolder(folders.settings), m_appSettings(folders), m_list(std::make_unique<InstrumentList>()) {
     setObjectName(QStringLiteral("MDIForm1"));

@@ -17,7 +17,9 @@ QString AppSettings::filePath(const QString& programDir) {
     return QDir(programDir).filePath(QStringLiteral("data/commtest.ini"));
 }
 
-QString AppSettings::path() const { return QDir(m_folders.settings).filePath(QStringLiteral("commtest.ini")); }
+QString AppSettings::path() const {
+    return QDir(m_folders.settings).filePath(QStringLiteral("commtest.ini"));
+}
 
 QString AppSettings::historyFolder() const {
     if (m_values.historyFolder.isEmpty()) return m_folders.history;

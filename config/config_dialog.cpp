@@ -141,7 +141,8 @@ void ConfigDialog::accept() {
         values.portMapping[i] = choiceOf(m_ports[i]->currentData());
     // A hand-written name of the same language ("zh_CN") stays as it was.
     const QString chosen = m_language->currentData().toString();
-    if (i18n::configuredLanguage(chosen) != i18n::configuredLanguage(values.language)) values.language = chosen;
+    if (i18n::configuredLanguage(chosen) != i18n::configuredLanguage(values.language))
+        values.language = chosen;
     m_settings.setValues(values);
     m_settings.save(m_messages, this);
     QDialog::accept();

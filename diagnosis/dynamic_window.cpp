@@ -5,9 +5,9 @@
 #include "diagnosis/panel_texts.h"
 #include "link/message_sink.h"
 #include "link/serial_link.h"
+#include "link/window_placement.h"
 #include "search/instrument_list.h"
 #include "search/port_messages.h"
-#include "link/window_placement.h"
 #include "views/view_table.h"
 
 #include <QCloseEvent>

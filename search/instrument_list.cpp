@@ -70,7 +70,8 @@ QVariant InstrumentList::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     switch (role) {
     // The cells keep what the scan wrote (model names in Chinese); they are translated for display.
-    case Qt::DisplayRole: return i18n::tr(text(index.row() + 1, index.column()));
+    case Qt::DisplayRole:
+        return i18n::tr(text(index.row() + 1, index.column()));
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     default: return {};
     }
@@ -79,7 +80,8 @@ QVariant InstrumentList::data(const QModelIndex& index, int role) const {
 QVariant InstrumentList::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
-    case Qt::DisplayRole: return i18n::tr(text(0, section));
+    case Qt::DisplayRole:
+        return i18n::tr(text(0, section));
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     default: return {};
     }

@@ -4,13 +4,14 @@
 # it with apt, which fetches the dependencies, and starts the installed program as an ordinary user
 # under xvfb-run with --smoke-test, in Chinese (no locale) and in English (an English locale). Each
 # run must show the search dialog; its pictures are copied out. As root; takes some minutes; by
-# hand, not in CI.
+# hand, not in CI. A chroot folder left from an earlier run is used again, with the package purged
+# from it first.
 #
 #   tools/package/check-on-fresh-debian.sh PACKAGE.deb [chroot folder] [results folder]
 set -euo pipefail
 deb=$(realpath "$1")
 root=${2:-/var/tmp/commtest-debian12}
-results=${3:-$PWD/package-check}
+results=${3:-$root-results}
 [[ $EUID -eq 0 ]] || { echo "run as root" >&2; exit 1; }
 command -v debootstrap >/dev/null || { echo "debootstrap is missing: bash tools/install-deps.sh" >&2; exit 1; }
 
@@ -42,7 +43,8 @@ for fs in proc sys dev dev/pts; do
 done
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
-echo "== never built here: no compiler, no cmake, no commtest sources"
+in_root dpkg --purge commtest >/dev/null 2>&1 || true
+echo "== never built here: no compiler, no cmake, no commtest"
 in_root sh -c '! command -v c++ && ! command -v cmake && ! command -v qmake6 && ! test -e /usr/bin/commtest'
 
 echo "== apt install ./$(basename "$deb") xvfb xauth"
