@@ -14,6 +14,7 @@
 #include "search/search_dialog.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -27,8 +28,12 @@ namespace app {
 
 MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages, const QString& programDir,
                        QWidget* parent)
-    : QMainWindow(parent), m_link(link), m_messages(messages), m_programDir(programDir),
-      m_appSettings(programDir), m_list(std::make_unique<InstrumentList>()) {
+    : MainWindow(link, messages, config::DataFolders::beside(programDir), parent) {}
+
+MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages,
+                       const config::DataFolders& folders, QWidget* parent)
+    : QMainWindow(parent), m_link(link), m_messages(messages), m_programDir(folders.resources),
+      m_settingsFolder(folders.settings), m_appSettings(folders), m_list(std::make_unique<InstrumentList>()) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(texts::kTitle);
     m_area = new QMdiArea(this);
@@ -43,7 +48,7 @@ MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages, 
 MainWindow::~MainWindow() = default;
 
 QString MainWindow::settingsPath() const {
-    return serial::settingsFilePath(m_programDir);
+    return QDir(m_settingsFolder).filePath(QStringLiteral("Communicate.txt"));
 }
 
 void MainWindow::loadSettings() {
@@ -82,7 +87,7 @@ void MainWindow::buildMenus() {
     QMenu* menus[3] = {};
     for (const texts::MenuEntry& e : texts::kMenu) {
         const QString name = QString::fromLatin1(e.name);
-        const QString caption = QString::fromUtf8(e.caption);
+        const QString caption = i18n::tr(e.caption);
         if (e.depth == 0) {
             menus[0] = menuBar()->addMenu(caption);
             menus[0]->setObjectName(name);
@@ -124,9 +129,10 @@ void MainWindow::buildToolbar() {
     };
     int i = 0;
     for (const texts::ToolButton& b : texts::kToolbar) {
-        QAction* action = bar->addAction(style()->standardIcon(icons[i++]), QString::fromUtf8(b.tip));
+        const QString tip = i18n::tr(b.tip);
+        QAction* action = bar->addAction(style()->standardIcon(icons[i++]), tip);
         action->setObjectName(QString::fromLatin1(b.key));
-        action->setToolTip(QString::fromUtf8(b.tip));
+        action->setToolTip(tip);
         if (b.separatorAfter) bar->addSeparator();
     }
     connect(bar, &QToolBar::actionTriggered, this,

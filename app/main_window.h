@@ -30,6 +30,9 @@ class MainWindow : public QMainWindow {
     // Loading the window reads the settings file into the link; the port stays closed.
     MainWindow(serial::SerialLink& link, serial::MessageSink& messages, const QString& programDir,
                QWidget* parent = nullptr);
+    // The program's files in `folders.resources`, the settings and history where `folders` say.
+    MainWindow(serial::SerialLink& link, serial::MessageSink& messages, const config::DataFolders& folders,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The rest of start-up: the instrument list, a word about defaults if the settings file could
@@ -86,7 +89,8 @@ protected:
 
     serial::SerialLink& m_link;
     serial::MessageSink& m_messages;
-    QString m_programDir;
+    QString m_programDir; // the program's own files: pictures, translations, manual
+    QString m_settingsFolder;
     QString m_settingsProblem;
     bool m_portKept = false; // the settings file's port was used though its rate was not
     config::AppSettings m_appSettings;

@@ -9,16 +9,21 @@
 
 namespace config {
 
-AppSettings::AppSettings(const QString& programDir) : m_programDir(programDir) {}
+AppSettings::AppSettings(const QString& programDir) : AppSettings(DataFolders::beside(programDir)) {}
+
+AppSettings::AppSettings(const DataFolders& folders) : m_folders(folders) {}
 
 QString AppSettings::filePath(const QString& programDir) {
     return QDir(programDir).filePath(QStringLiteral("data/commtest.ini"));
 }
 
+QString AppSettings::path() const {
+    return QDir(m_folders.settings).filePath(QStringLiteral("commtest.ini"));
+}
+
 QString AppSettings::historyFolder() const {
-    const QDir program(m_programDir);
-    if (m_values.historyFolder.isEmpty()) return program.filePath(QStringLiteral("data"));
-    return QDir::cleanPath(program.absoluteFilePath(m_values.historyFolder));
+    if (m_values.historyFolder.isEmpty()) return m_folders.history;
+    return QDir::cleanPath(QDir(m_folders.relativeBase).absoluteFilePath(m_values.historyFolder));
 }
 
 QString AppSettings::historyDatabasePath() const {

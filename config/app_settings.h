@@ -3,6 +3,7 @@
 // only the port and the rate). Loaded once at start-up; the 配置 dialog and later the search
 // dialog change values and save them.
 #include "config/app_values.h"
+#include "config/data_folders.h"
 #include "link/settings_file.h"
 
 #include <QString>
@@ -19,17 +20,19 @@ namespace config {
 class AppSettings {
   public:
     explicit AppSettings(const QString& programDir);
+    // The file in `folders.settings`, the history in `folders.history`.
+    explicit AppSettings(const DataFolders& folders);
 
     // <program dir>/data/commtest.ini
     static QString filePath(const QString& programDir);
-    QString path() const { return filePath(m_programDir); }
+    QString path() const;
 
     const AppValues& values() const { return m_values; }
     // Takes the values, numbers brought into their bounds. Nothing is written until save().
     void setValues(const AppValues& values) { m_values = bounded(values); }
 
-    // Where the history is kept: the chosen folder (relative to the program's folder), or the
-    // program's data folder; and the database file in it.
+    // Where the history is kept: the chosen folder (relative to the program's folder, or for an
+    // installed program to the user's data folder), or the data folder; and the database file in it.
     QString historyFolder() const;
     QString historyDatabasePath() const;
 
@@ -53,7 +56,7 @@ class AppSettings {
     static constexpr qint64 kMaxFileSize = 64 * 1024;
 
   private:
-    QString m_programDir;
+    DataFolders m_folders;
     AppValues m_values;
     QStringList m_problems;
 };

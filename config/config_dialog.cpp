@@ -2,11 +2,13 @@
 
 #include "config/app_settings.h"
 #include "config/config_dialog_texts.h"
+#include "i18n/language.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -80,6 +82,21 @@ ConfigDialog::ConfigDialog(AppSettings& settings, serial::MessageSink& messages,
         portLayout->addRow(texts::kPortLabel.arg(i + 1), m_ports[i]);
     }
 
+    auto* interfaceFrame = new QGroupBox(texts::kInterfaceFrame);
+    auto* interfaceLayout = new QFormLayout(interfaceFrame);
+    m_language = new QComboBox;
+    m_language->setObjectName(QStringLiteral("language"));
+    m_language->addItem(texts::kFollowSystem, QString());
+    m_language->addItem(texts::kChinese, i18n::languageCode(i18n::Language::Chinese));
+    m_language->addItem(texts::kEnglish, i18n::languageCode(i18n::Language::English));
+    const std::optional<i18n::Language> configured = i18n::configuredLanguage(values.language);
+    m_language->setCurrentIndex(!configured ? 0 : *configured == i18n::Language::Chinese ? 1 : 2);
+    interfaceLayout->addRow(texts::kLanguage, m_language);
+    auto* later = new QLabel(texts::kLanguageLater);
+    later->setObjectName(QStringLiteral("languageLater"));
+    later->setWordWrap(true);
+    interfaceLayout->addRow(later);
+
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(texts::kOk, QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(texts::kCancel, QDialogButtonBox::RejectRole);
@@ -90,6 +107,7 @@ ConfigDialog::ConfigDialog(AppSettings& settings, serial::MessageSink& messages,
     layout->addWidget(scanFrame);
     layout->addWidget(diagnosisFrame);
     layout->addWidget(portFrame);
+    layout->addWidget(interfaceFrame);
     layout->addWidget(buttons);
 }
 
@@ -121,6 +139,10 @@ void ConfigDialog::accept() {
     values.pollIntervalMs = m_pollInterval->value();
     for (int i = 0; i < serial::kMappedPorts; ++i)
         values.portMapping[i] = choiceOf(m_ports[i]->currentData());
+    // A hand-written name of the same language ("zh_CN") stays as it was.
+    const QString chosen = m_language->currentData().toString();
+    if (i18n::configuredLanguage(chosen) != i18n::configuredLanguage(values.language))
+        values.language = chosen;
     m_settings.setValues(values);
     m_settings.save(m_messages, this);
     QDialog::accept();

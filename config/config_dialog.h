@@ -1,7 +1,7 @@
 #pragma once
 // The 配置 dialog: the fast scan's reply time-out, the diagnosis window's poll interval, and which
-// adapter each of COM1 to COM4 stands for. OK takes the values and saves them; Cancel leaves both
-// the values and the file alone.
+// adapter each of COM1 to COM4 stands for, and the interface language. OK takes the values and
+// saves them; Cancel leaves both the values and the file alone.
 #include "link/port_names.h"
 
 #include <QDialog>
@@ -27,6 +27,8 @@ class ConfigDialog : public QDialog {
     QSpinBox* replyTimeoutBox() const { return m_replyTimeout; }
     QSpinBox* pollIntervalBox() const { return m_pollInterval; }
     QComboBox* portBox(int index) const { return m_ports[index]; } // COM1..COM4
+    // Follow the system, Chinese, English; the choice applies from the next start.
+    QComboBox* languageBox() const { return m_language; }
 
     // OK, public so that tests can press it without a modal loop. The values take effect even
     // when saving fails; the operator is then told that the file was kept as it was.
@@ -41,6 +43,7 @@ class ConfigDialog : public QDialog {
     QSpinBox* m_replyTimeout = nullptr;
     QSpinBox* m_pollInterval = nullptr;
     QComboBox* m_ports[serial::kMappedPorts] = {};
+    QComboBox* m_language = nullptr;
 };
 
 } // namespace config

@@ -1,12 +1,14 @@
 #pragma once
 // What the diagnosis window shows of its own; the views write the rest.
+#include "i18n/text.h"
+
 #include <QString>
 
 namespace dynamictext {
-inline const QString kTitle = QStringLiteral("数据诊断");
-inline const QString kExit = QStringLiteral("退出");
+inline constexpr i18n::Text kTitle = QT_TRANSLATE_NOOP("commtest", "数据诊断");
+inline constexpr i18n::Text kExit = QT_TRANSLATE_NOOP("commtest", "退出");
 // Label3(0..2): followed by the port number, the rate and the model name.
-inline const QString kPortLabel = QStringLiteral("通讯口： COM");
-inline const QString kRateLabel = QStringLiteral("波特率： ");
-inline const QString kTypeLabel = QStringLiteral("仪表类型：");
+inline const QString kPortLabel = QStringLiteral(QT_TRANSLATE_NOOP("commtest", "通讯口： COM"));
+inline const QString kRateLabel = QStringLiteral(QT_TRANSLATE_NOOP("commtest", "波特率： "));
+inline const QString kTypeLabel = QStringLiteral(QT_TRANSLATE_NOOP("commtest", "仪表类型："));
 } // namespace dynamictext

@@ -2,6 +2,7 @@
 
 #include "diagnosis/dynamic_texts.h"
 #include "diagnosis/panel/panel_widget.h"
+#include "diagnosis/panel_texts.h"
 #include "link/message_sink.h"
 #include "link/serial_link.h"
 #include "link/window_placement.h"
@@ -28,6 +29,7 @@ DynamicWindow::DynamicWindow(serial::SerialLink& link, serial::MessageSink& mess
     setModal(true);
 
     m_panelWidget = new panel::PanelWidget(programDir, this);
+    m_panelWidget->setCaptionTranslator(i18n::CaptionTranslator(panelTexts()));
     m_command1 = new QPushButton(dynamictext::kExit, this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setAutoDefault(false);

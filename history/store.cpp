@@ -145,7 +145,7 @@ bool createFile(StoreState& d) {
     const QString folder = info.absolutePath();
     if (!QDir().mkpath(folder)) {
         d.fail(Status::CannotCreate,
-               historytext::kCannotCreate.arg(d.path, historytext::kFolderFailed.arg(folder)));
+               historytext::kCannotCreate.arg(d.path, i18n::tr(historytext::kFolderFailed).arg(folder)));
         return false;
     }
     QTemporaryFile temporary(folder + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
@@ -183,7 +183,7 @@ bool acceptKind(StoreState& d, FileKind kind, const QString& reason) {
         d.fail(Status::Missing, kMissing.arg(d.path));
         return false;
     case FileKind::Folder:
-        d.fail(Status::CannotCreate, kCannotCreate.arg(d.path, kIsFolder));
+        d.fail(Status::CannotCreate, kCannotCreate.arg(d.path, i18n::tr(kIsFolder)));
         return false;
     case FileKind::NotSqlite:
     case FileKind::OtherApp:
@@ -193,10 +193,10 @@ bool acceptKind(StoreState& d, FileKind kind, const QString& reason) {
         d.fail(Status::TooNew, kTooNew.arg(d.path));
         return false;
     case FileKind::Truncated:
-        d.fail(Status::Damaged, kDamaged.arg(d.path, kTruncated));
+        d.fail(Status::Damaged, kDamaged.arg(d.path, i18n::tr(kTruncated)));
         return false;
     case FileKind::BadHeader:
-        d.fail(Status::Damaged, kDamaged.arg(d.path, kBadHeader));
+        d.fail(Status::Damaged, kDamaged.arg(d.path, i18n::tr(kBadHeader)));
         return false;
     case FileKind::Unreadable:
         d.fail(Status::ReadFailed, kReadFailed.arg(d.path, reason));
@@ -224,7 +224,7 @@ bool verifyContents(StoreState& d, bool quickCheck) {
         tables << query.value(0).toString();
     for (const char* table : kTables) {
         if (!tables.contains(QLatin1String(table))) {
-            d.fail(Status::Damaged, historytext::kDamaged.arg(d.path, historytext::kNoSchema));
+            d.fail(Status::Damaged, historytext::kDamaged.arg(d.path, i18n::tr(historytext::kNoSchema)));
             return false;
         }
     }

@@ -1,5 +1,7 @@
 #include "link/port_names.h"
 
+#include "i18n/text.h"
+
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <algorithm>
@@ -111,7 +113,7 @@ QString describePort(const PortInfo& info) {
     if (!info.portName.isEmpty()) parts << info.portName;
     if (!info.description.isEmpty()) parts << info.description;
     if (!info.manufacturer.isEmpty()) parts << info.manufacturer;
-    if (!info.serialNumber.isEmpty()) parts << QStringLiteral("序列号 %1").arg(info.serialNumber);
+    if (!info.serialNumber.isEmpty()) parts << i18n::tr("序列号 %1").arg(info.serialNumber);
     return parts.join(QStringLiteral(" — "));
 }
 

@@ -1,5 +1,7 @@
 #include "link/settings_file.h"
 
+#include "i18n/text.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,7 +74,7 @@ ReadResult parseSettings(const QByteArray& content) {
     if (lineEnd >= 0) line.truncate(lineEnd);
     while (line.endsWith('\r'))
         line.chop(1);
-    if (line.trimmed().isEmpty()) return {std::nullopt, QStringLiteral("文件为空")};
+    if (line.trimmed().isEmpty()) return {std::nullopt, i18n::tr("文件为空")};
 
     int pos = 0;
     const QByteArray portText = readField(line, pos);
@@ -80,22 +82,22 @@ ReadResult parseSettings(const QByteArray& content) {
     const QByteArray rateText = hasSecond ? readField(line, pos) : QByteArray();
 
     if (!portText.startsWith("COM") || portText.size() < 4)
-        return {std::nullopt, QStringLiteral("通讯口“%1”无法识别").arg(QString::fromLatin1(portText))};
+        return {std::nullopt, i18n::tr("通讯口“%1”无法识别").arg(QString::fromLatin1(portText))};
     // The whole number after "COM" counts: COM12 is port 12.
     bool ok = false;
     const int number = portText.mid(3).toInt(&ok);
     if (!ok || number < 1 || number > 32767 || !std::all_of(portText.begin() + 3, portText.end(), ::isdigit))
-        return {std::nullopt, QStringLiteral("通讯口“%1”无法识别").arg(QString::fromLatin1(portText))};
+        return {std::nullopt, i18n::tr("通讯口“%1”无法识别").arg(QString::fromLatin1(portText))};
 
     // A good port is kept even when the rate is not: the operator then only has to fix the rate.
     LinkSettings kept;
     kept.portNumber = static_cast<qint16>(number);
-    if (!hasSecond) return {kept, QStringLiteral("缺少波特率")};
+    if (!hasSecond) return {kept, i18n::tr("缺少波特率")};
     const QString settings = QString::fromLatin1(rateText) + QStringLiteral(",n,8,1");
     const int rate = rateOf(settings);
     const QString afterDigits = QString::fromLatin1(rateText).trimmed().mid(QString::number(rate).size());
     if (!acceptedRates().contains(rate) || !afterDigits.isEmpty())
-        return {kept, QStringLiteral("波特率“%1”无法使用").arg(QString::fromLatin1(rateText))};
+        return {kept, i18n::tr("波特率“%1”无法使用").arg(QString::fromLatin1(rateText))};
 
     kept.settings = settings;
     return {kept, QString()};
@@ -103,7 +105,7 @@ ReadResult parseSettings(const QByteArray& content) {
 
 ReadResult readSettingsFile(const QString& path) {
     QFile file(path);
-    if (!file.exists()) return {std::nullopt, QStringLiteral("找不到文件")};
+    if (!file.exists()) return {std::nullopt, i18n::tr("找不到文件")};
     if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, file.errorString()};
     // The file is one short line; anything much longer is not ours.
     return parseSettings(file.read(4096));
@@ -125,7 +127,7 @@ bool writeSettingsFile(const QString& path, const LinkSettings& settings, QStrin
 bool replaceFile(const QString& path, const QByteArray& bytes, const ByteWriter& write, QString* error) {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) {
-        if (error) *error = QStringLiteral("无法创建文件夹 %1").arg(info.absolutePath());
+        if (error) *error = i18n::tr("无法创建文件夹 %1").arg(info.absolutePath());
         return false;
     }
     // QSaveFile writes beside the target and renames over it only on commit.
@@ -135,7 +137,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes, const ByteWriter&
         return false;
     }
     if (write(file, bytes) != bytes.size()) {
-        if (error) *error = file.errorString().isEmpty() ? QStringLiteral("写入失败") : file.errorString();
+        if (error) *error = file.errorString().isEmpty() ? i18n::tr("写入失败") : file.errorString();
         file.cancelWriting();
         return false;
     }

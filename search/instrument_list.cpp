@@ -1,9 +1,11 @@
 #include "search/instrument_list.h"
 
+#include "i18n/text.h"
+
 namespace {
 
-const QString kHeader[InstrumentList::kColumns] = {QStringLiteral("序 号"), QStringLiteral("地 址"),
-                                                   QStringLiteral("仪 表 类 型"), QStringLiteral("备  注")};
+const QString kHeader[InstrumentList::kColumns] = {QStringLiteral(QT_TRANSLATE_NOOP("commtest", "序 号")), QStringLiteral(QT_TRANSLATE_NOOP("commtest", "地 址")),
+                                                   QStringLiteral(QT_TRANSLATE_NOOP("commtest", "仪 表 类 型")), QStringLiteral(QT_TRANSLATE_NOOP("commtest", "备  注"))};
 
 // The cells of data row `row` holding `instrument`.
 QString cellText(int row, const Instrument& instrument, int col) {
@@ -89,7 +91,8 @@ QVariant InstrumentList::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     switch (role) {
     case Qt::DisplayRole:
-        return text(index.row() + 1, index.column());
+        // The cells keep what the scan wrote (model names in Chinese); they are translated for display.
+        return i18n::tr(text(index.row() + 1, index.column()));
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     default:
@@ -101,7 +104,7 @@ QVariant InstrumentList::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal) return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
     case Qt::DisplayRole:
-        return text(0, section);
+        return i18n::tr(text(0, section));
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     default:

@@ -5,7 +5,8 @@
 // one empty row 1. The cells are texts made from the instruments, for display only.
 //
 // As a Qt model it shows the data rows only (model row r is list row r + 1); the header row's
-// texts are its horizontal header.
+// texts are its horizontal header. The model shows texts in the language in use; text() gives
+// them as they are kept.
 #include "search/instrument.h"
 
 #include <QAbstractTableModel>

@@ -1,6 +1,7 @@
 #pragma once
 // The operator's messages about the port, shared by the search dialog, the search window and the
 // diagnosis window so that one failure reads the same wherever it happens.
+#include "i18n/text.h"
 #include "link/serial_link.h"
 
 #include <QString>
@@ -8,7 +9,7 @@
 namespace portmsg {
 
 // Title of every port message.
-inline const QString kTitle = QStringLiteral("错误");
+inline constexpr i18n::Text kTitle = QT_TRANSLATE_NOOP("commtest", "错误");
 
 // The message for a port error number: no such port, port in use, an overflowing address, or the
 // catch-all for anything else. Empty text for NoError.

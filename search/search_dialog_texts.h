@@ -1,23 +1,25 @@
 #pragma once
 // What the search dialog shows.
+#include "i18n/text.h"
+
 #include <QString>
 
 namespace searchtext {
-inline const QString kTitle = QStringLiteral("搜索");
+inline constexpr i18n::Text kTitle = QT_TRANSLATE_NOOP("commtest", "搜索");
 // The instruction, in the order the four labels are indexed: Label1(0), (1), (2), (4).
-inline const QString kLabel1_0 = QStringLiteral("搜索所有在线的数字仪表，点击确定开");
-inline const QString kLabel1_2 = QStringLiteral("始操作。");
-inline const QString kLabel1_4 = QStringLiteral("若需重新设置通讯口，请点击取消键以");
-inline const QString kLabel1_1 = QStringLiteral("跳过此步骤。");
-inline const QString kPortCaption = QStringLiteral("通讯口：");
-inline const QString kRateCaption = QStringLiteral("波特率：");
+inline constexpr i18n::Text kLabel1_0 = QT_TRANSLATE_NOOP("commtest", "搜索所有在线的数字仪表，点击确定开");
+inline constexpr i18n::Text kLabel1_2 = QT_TRANSLATE_NOOP("commtest", "始操作。");
+inline constexpr i18n::Text kLabel1_4 = QT_TRANSLATE_NOOP("commtest", "若需重新设置通讯口，请点击取消键以");
+inline constexpr i18n::Text kLabel1_1 = QT_TRANSLATE_NOOP("commtest", "跳过此步骤。");
+inline constexpr i18n::Text kPortCaption = QT_TRANSLATE_NOOP("commtest", "通讯口：");
+inline constexpr i18n::Text kRateCaption = QT_TRANSLATE_NOOP("commtest", "波特率：");
 // The first address field sits over the seven blanks.
-inline const QString kRangeBefore = QStringLiteral("搜索地址从");
+inline constexpr i18n::Text kRangeBefore = QT_TRANSLATE_NOOP("commtest", "搜索地址从");
 inline const QString kRangeGap = QStringLiteral("       ");
-inline const QString kRangeAfter = QStringLiteral("到");
+inline constexpr i18n::Text kRangeAfter = QT_TRANSLATE_NOOP("commtest", "到");
 inline const QString kFirstDefault = QStringLiteral("1");
 inline const QString kLastDefault = QStringLiteral("200");
-inline const QString kOk = QStringLiteral("确定");
-inline const QString kCancel = QStringLiteral("取消");
+inline constexpr i18n::Text kOk = QT_TRANSLATE_NOOP("commtest", "确定");
+inline constexpr i18n::Text kCancel = QT_TRANSLATE_NOOP("commtest", "取消");
 inline const QString kPortPrefix = QStringLiteral("COM");
 } // namespace searchtext

@@ -1,11 +1,13 @@
 #pragma once
 // What the search window shows.
+#include "i18n/text.h"
+
 #include <QString>
 
 namespace searchingtext {
-inline const QString kPortCaption = QStringLiteral("通讯口：");
-inline const QString kRateCaption = QStringLiteral("波特率：");
-inline const QString kAddressCaption = QStringLiteral("已经搜索地址：");
-inline const QString kStop = QStringLiteral("停止");
+inline constexpr i18n::Text kPortCaption = QT_TRANSLATE_NOOP("commtest", "通讯口：");
+inline constexpr i18n::Text kRateCaption = QT_TRANSLATE_NOOP("commtest", "波特率：");
+inline constexpr i18n::Text kAddressCaption = QT_TRANSLATE_NOOP("commtest", "已经搜索地址：");
+inline constexpr i18n::Text kStop = QT_TRANSLATE_NOOP("commtest", "停止");
 inline const QString kPortPrefix = QStringLiteral("COM");
 } // namespace searchingtext

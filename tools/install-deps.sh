@@ -14,6 +14,9 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools  # translations: lupdate, lrelease and their CMake support
   libmosquitto-dev mosquitto mosquitto-clients      # the MQTT gateway, and a broker for its tests
   openssl                   # certificates for the MQTT gateway's TLS test
+  appstream                 # validates the desktop metadata (appstreamcli)
+  dpkg-dev                  # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies
+  debootstrap               # tools/package/check-on-fresh-debian.sh builds a clean Debian 12 to install into
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -174,6 +174,20 @@ void PanelWidget::render(const PanelModel& model) {
     m_lastUpdates = updates;
 }
 
+void PanelWidget::setCaptionTranslator(i18n::CaptionTranslator captions) {
+    m_captions = std::move(captions);
+    // Show what is on the panel again in the new words, measured anew.
+    for (RecentSizes& sizes : m_label1Sizes)
+        sizes.clear();
+    for (RecentSizes& sizes : m_label3Sizes)
+        sizes.clear();
+    if (m_shown) {
+        const PanelModel model = *m_shown;
+        m_shown.reset();
+        render(model);
+    }
+}
+
 void PanelWidget::showLabel(QLabel* widget, RecentSizes& sizes, const Label* was, const Label& label) {
     const bool fontChanged = !was || was->fontPoints != label.fontPoints;
     const bool alignChanged = !was || was->align != label.align;
@@ -189,7 +203,7 @@ void PanelWidget::showLabel(QLabel* widget, RecentSizes& sizes, const Label* was
         widget->setPalette(palette);
     }
     if (alignChanged) widget->setAlignment(toQt(label.align));
-    if (captionChanged) widget->setText(label.caption);
+    if (captionChanged) widget->setText(m_captions.translate(label.caption));
     if (fontChanged || alignChanged) sizes.clear();
     if (fontChanged || alignChanged || captionChanged) {
         std::optional<QSize> size = sizes.find(label.caption);

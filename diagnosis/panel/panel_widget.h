@@ -8,6 +8,7 @@
 // so the panel keeps its look in a larger or smaller window.
 #include "diagnosis/panel/panel_model.h"
 #include "diagnosis/panel/recent_sizes.h"
+#include "i18n/caption_translator.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -54,6 +55,9 @@ public:
     // Shows `model`. Controls equal to what the last render showed are left alone.
     void render(const PanelModel& model);
 
+    // Captions are shown through `captions` (the model keeps them as the views wrote them).
+    void setCaptionTranslator(i18n::CaptionTranslator captions);
+
     // The window area the panel is designed for, in pixels at scale 1.
     QSize preferredSize() const;
     QSize sizeHint() const override { return preferredSize(); }
@@ -90,6 +94,7 @@ private:
     std::array<RecentSizes, 9> m_label1Sizes{};
     std::array<RecentSizes, 3> m_label3Sizes{};
     std::array<QLabel*, 8> m_image2{};
+    i18n::CaptionTranslator m_captions;
     std::optional<PanelModel> m_shown;
     double m_scale = 1.0;
     int m_lastUpdates = 0;

@@ -1,6 +1,9 @@
 // Draws the pictures that the diagnosis window shows into one folder, as BMP files:
 //   commtest-picturegen OUTDIR
+// or the program's icon at the sizes a desktop installs, as commtest-<size>.png:
+//   commtest-picturegen --icons OUTDIR
 // Run at build time (with QT_QPA_PLATFORM=offscreen), so nothing is copied from anywhere.
+#include "app_icon.h"
 #include "front_pictures.h"
 #include "lamp_pictures.h"
 
@@ -16,15 +19,26 @@ int main(int argc, char** argv) {
     // Text on the pictures needs the font database, which needs a GUI application.
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
-    const QStringList args = QCoreApplication::arguments();
+    QStringList args = QCoreApplication::arguments();
+    const bool icons = args.removeAll(QStringLiteral("--icons")) > 0;
     if (args.size() != 2) {
-        err << "usage: commtest-picturegen OUTDIR\n";
+        err << "usage: commtest-picturegen [--icons] OUTDIR\n";
         return 2;
     }
     const QDir out(args.at(1));
     if (!out.mkpath(QStringLiteral("."))) {
         err << "cannot create " << out.path() << '\n';
         return 1;
+    }
+    if (icons) {
+        for (const int size : picturegen::kIconSizes) {
+            const QString path = out.filePath(QStringLiteral("commtest-%1.png").arg(size));
+            if (!picturegen::appIcon(size).save(path, "PNG")) {
+                err << "cannot write " << path << '\n';
+                return 1;
+            }
+        }
+        return 0;
     }
 
     using Draw = std::function<QImage()>;

@@ -1,0 +1,1005 @@
+<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+    <context>
+        <name>commtest</name>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>通讯测试软件</source>
+            <translation>Communication Test</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>通讯测试软件   Ver 6.23</source>
+            <translation>Communication Test   Ver 6.23</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>无法读取通讯设置文件 %1（%2）。
+本次使用默认设置：COM1，9600bps。请通过“通讯口设置”重新设定。</source>
+            <translation>Cannot read the communication settings file %1 (%2).
+Using the defaults this time: COM1, 9600 bps. Please set the port again through “Port Settings”.</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <location filename="../config/config_texts.h"/>
+            <source>提示</source>
+            <translation>Notice</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>无法完全读取通讯设置文件 %1（%2）。
+本次使用：COM%3，9600bps。请通过“通讯口设置”重新设定。</source>
+            <translation>Cannot read all of the communication settings file %1 (%2).
+Using COM%3 at 9600 bps this time. Please set the port again through “Port Settings”.</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>文件(&amp;F)</source>
+            <translation>&amp;File</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>打开(&amp;O)...</source>
+            <translation>&amp;Open...</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>保存(&amp;S)...</source>
+            <translation>&amp;Save...</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>打印(&amp;P)...</source>
+            <translation>&amp;Print...</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>退出(&amp;X)</source>
+            <translation>E&amp;xit</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>通讯(&amp;C)</source>
+            <translation>&amp;Communication</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>通讯口设置(&amp;S)...</source>
+            <translation>Port &amp;Settings...</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>搜索(&amp;S)...</source>
+            <translation>&amp;Search...</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>操作(&amp;O)</source>
+            <translation>&amp;Operation</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>终端(&amp;T)</source>
+            <translation>&amp;Terminal</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>配置(&amp;S)...</source>
+            <translation>&amp;Configuration...</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>数据诊断(&amp;D)</source>
+            <translation>&amp;Data Diagnosis</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>实时趋势(&amp;C)</source>
+            <translation>&amp;Live Trend</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>历史趋势(&amp;H)</source>
+            <translation>&amp;History Trend</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>窗口(&amp;W)</source>
+            <translation>&amp;Window</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>拆分(&amp;S)</source>
+            <translation>&amp;Split</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>水平平铺(&amp;H)</source>
+            <translation>Tile &amp;Horizontally</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>垂直平铺(&amp;P)</source>
+            <translation>Tile &amp;Vertically</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>层叠(&amp;C)</source>
+            <translation>&amp;Cascade</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>搜索列表</source>
+            <translation>Search List</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>帮助(&amp;H)</source>
+            <translation>&amp;Help</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>帮助主题(&amp;T)</source>
+            <translation>Help &amp;Topics</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>联机手册(&amp;A)</source>
+            <translation>Online &amp;Manual</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>获得技术支持(&amp;G)</source>
+            <translation>&amp;Get Technical Support</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>公司简介(&amp;S)</source>
+            <translation>Company &amp;Profile</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>选型目录(&amp;C)</source>
+            <translation>Product &amp;Catalogue</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>产品介绍(&amp;I)</source>
+            <translation>Product &amp;Introduction</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>软件下载(&amp;D)</source>
+            <translation>Software &amp;Download</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>网上订购(&amp;B)</source>
+            <translation>&amp;Buy Online</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>搜索(&amp;F)...</source>
+            <translation>&amp;Find...</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>主页(&amp;H)</source>
+            <translation>&amp;Home Page</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>关于通讯测试软件(&amp;A)</source>
+            <translation>&amp;About Communication Test</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <location filename="../search/search_dialog_texts.h"/>
+            <source>搜索</source>
+            <translation>Search</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>终端</source>
+            <translation>Terminal</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>通讯口设置</source>
+            <translation>Port Settings</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>配置</source>
+            <translation>Configuration</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>实时趋势</source>
+            <translation>Live Trend</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>历史趋势</source>
+            <translation>History Trend</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>帮助</source>
+            <translation>Help</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>快速搜索</source>
+            <translation>Fast Scan</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>应答超时：</source>
+            <translation>Reply time-out:</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>快速搜索时，请求发出后等待仪表开始应答的最长时间</source>
+            <translation>In a fast scan, the longest wait after a request for an instrument to begin its reply</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <location filename="../diagnosis/dynamic_texts.h"/>
+            <source>数据诊断</source>
+            <translation>Data Diagnosis</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>刷新周期：</source>
+            <translation>Poll interval:</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>通讯口对应的设备</source>
+            <translation>Device of each port</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>COM%1：</source>
+            <translation>COM%1:</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>自动</source>
+            <translation>Automatic</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>%1（未连接）</source>
+            <translation>%1 (not connected)</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>界面</source>
+            <translation>Interface</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>语言：</source>
+            <translation>Language:</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>跟随系统</source>
+            <translation>Follow the system</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>中文</source>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <source>新的语言在程序下次启动时生效。</source>
+            <translation>A new language takes effect the next time the program starts.</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <location filename="../link/port_settings_texts.h"/>
+            <location filename="../search/search_dialog_texts.h"/>
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <location filename="../config/config_dialog_texts.h"/>
+            <location filename="../link/port_settings_texts.h"/>
+            <location filename="../search/search_dialog_texts.h"/>
+            <source>取消</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <location filename="../config/config_texts.h"/>
+            <source>应用程序设置文件 %1 中有无法使用的设置，已改用默认值：
+%2</source>
+            <translation>The application settings file %1 holds settings that cannot be used; their defaults are used instead:
+%2</translation>
+        </message>
+        <message>
+            <location filename="../config/config_texts.h"/>
+            <source>新的设置已生效，但无法保存到文件 %1：%2
+原来的设置文件保持不变。</source>
+            <translation>The new settings are in effect, but they could not be saved to the file %1: %2
+The old settings file is unchanged.</translation>
+        </message>
+        <message>
+            <location filename="../config/config_texts.h"/>
+            <location filename="../link/port_settings_texts.h"/>
+            <location filename="../search/diagnosis_gate.cpp"/>
+            <location filename="../search/port_messages.h"/>
+            <source>错误</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <location filename="../config/config_texts.h"/>
+            <source>第 %1 行：%2</source>
+            <translation>Line %1: %2</translation>
+        </message>
+        <message>
+            <location filename="../config/config_texts.h"/>
+            <source>无法读取（%1）</source>
+            <translation>cannot be read (%1)</translation>
+        </message>
+        <message>
+            <location filename="../config/config_texts.h"/>
+            <source>文件过大（%1 字节），不是本程序的设置文件</source>
+            <translation>the file is too large (%1 bytes) to be this program's settings file</translation>
+        </message>
+        <message>
+            <location filename="../config/config_texts.h"/>
+            <source>文件不是 UTF-8 文本</source>
+            <translation>the file is not UTF-8 text</translation>
+        </message>
+        <message>
+            <location filename="../config/config_texts.h"/>
+            <source>“%1”不是“名称=值”形式</source>
+            <translation>“%1” is not of the form “name=value”</translation>
+        </message>
+        <message>
+            <location filename="../config/config_texts.h"/>
+            <source>%1 的值“%2”不是整数</source>
+            <translation>the value “%2” of %1 is not a whole number</translation>
+        </message>
+        <message>
+            <location filename="../config/config_texts.h"/>
+            <source>%1 的值 %2 超出范围 %3–%4</source>
+            <translation>the value %2 of %1 is outside the range %3–%4</translation>
+        </message>
+        <message>
+            <location filename="../config/config_texts.h"/>
+            <source>%1 的值“%2”应为 0 或 1</source>
+            <translation>the value “%2” of %1 should be 0 or 1</translation>
+        </message>
+        <message>
+            <location filename="../config/config_texts.h"/>
+            <source>%1 的值“%2”无法使用</source>
+            <translation>the value “%2” of %1 cannot be used</translation>
+        </message>
+        <message>
+            <location filename="../config/settings_format.cpp"/>
+            <source># commtest 的应用程序设置（UTF-8）。通讯口与波特率保存在 Communicate.txt 中。
+</source>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <location filename="../config/settings_format.cpp"/>
+            <source>]
+# 两项都为空：自动
+</source>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <location filename="../config/settings_format.cpp"/>
+            <source>
+[history]
+# 空：程序的 data 文件夹
+</source>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <location filename="../config/settings_format.cpp"/>
+            <source>
+[interface]
+# 空：跟随系统
+</source>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <location filename="../diagnosis/dynamic_texts.h"/>
+            <source>退出</source>
+            <translation>Exit</translation>
+        </message>
+        <message>
+            <location filename="../diagnosis/dynamic_texts.h"/>
+            <source>通讯口： COM</source>
+            <translation>Port: COM</translation>
+        </message>
+        <message>
+            <location filename="../diagnosis/dynamic_texts.h"/>
+            <source>波特率： </source>
+            <translation>Baud rate: </translation>
+        </message>
+        <message>
+            <location filename="../diagnosis/dynamic_texts.h"/>
+            <location filename="../tools/decode/decode_session.cpp"/>
+            <source>仪表类型：</source>
+            <translation>Instrument type: </translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>还没有历史记录文件“%1”。</source>
+            <translation>There is no history file “%1” yet.</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>无法创建历史记录文件“%1”：%2</source>
+            <translation>Cannot create the history file “%1”: %2</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>“%1”不是本程序的历史记录文件，未作任何改动。</source>
+            <translation>“%1” is not a history file of this program; nothing was changed.</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>历史记录文件“%1”由更新版本的程序创建，未作任何改动。</source>
+            <translation>The history file “%1” was made by a newer version of the program; nothing was changed.</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>历史记录文件“%1”已损坏，未作任何改动：%2</source>
+            <translation>The history file “%1” is damaged; nothing was changed: %2</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>无法写入历史记录文件“%1”，记录已停止：%2</source>
+            <translation>Cannot write to the history file “%1”; recording has stopped: %2</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>磁盘已满，无法写入历史记录文件“%1”，记录已停止。</source>
+            <translation>The disk is full: cannot write to the history file “%1”; recording has stopped.</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>无法读取历史记录文件“%1”：%2</source>
+            <translation>Cannot read the history file “%1”: %2</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>历史记录文件未打开。</source>
+            <translation>No history file is open.</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>历史记录文件“%1”以只读方式打开，不能记录。</source>
+            <translation>The history file “%1” is open read-only and cannot record.</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>这是一个文件夹</source>
+            <translation>it is a folder</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>无法建立文件夹“%1”</source>
+            <translation>cannot create the folder “%1”</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>文件比其内容所需的短</source>
+            <translation>the file is shorter than its contents need</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>文件头已损坏</source>
+            <translation>the file header is damaged</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>缺少记录表</source>
+            <translation>the table of records is missing</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>时间</source>
+            <translation>Time</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>毫秒时间戳</source>
+            <translation>Timestamp (ms)</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>判定</source>
+            <translation>Verdict</translation>
+        </message>
+        <message>
+            <location filename="../history/history_texts.h"/>
+            <source>无法写入导出文件“%1”：%2</source>
+            <translation>Cannot write the export file “%1”: %2</translation>
+        </message>
+        <message>
+            <location filename="../link/port_names.cpp"/>
+            <source>序列号 %1</source>
+            <translation>serial number %1</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>通讯端口设置</source>
+            <translation>Port Settings</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>通讯口</source>
+            <translation>Port</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>波特率</source>
+            <translation>Baud Rate</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>数据位</source>
+            <translation>Data Bits</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>停止位</source>
+            <translation>Stop Bits</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>校验</source>
+            <translation>Parity</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>无</source>
+            <translation>None</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>该通讯口已被其他设备占用！</source>
+            <translation>This port is in use by another device!</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>新的通讯口设置已生效，但无法保存到文件 %1：%2
+原来的设置文件保持不变。</source>
+            <translation>The new port settings are in effect, but they could not be saved to the file %1: %2
+The old settings file is unchanged.</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>设备：%1</source>
+            <translation>Device: %1</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>设备：%1（自动）</source>
+            <translation>Device: %1 (automatic)</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>设备：%1（由环境变量 COMMTEST_COM%2 指定）</source>
+            <translation>Device: %1 (set by the environment variable COMMTEST_COM%2)</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>所配置的设备 %1 未连接</source>
+            <translation>The configured device %1 is not connected</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>系统中没有这个通讯口</source>
+            <translation>The system has no such port</translation>
+        </message>
+        <message>
+            <location filename="../link/port_settings_texts.h"/>
+            <source>保留当前波特率 %1bps</source>
+            <translation>Keeping the current rate of %1 bps</translation>
+        </message>
+        <message>
+            <location filename="../link/settings_file.cpp"/>
+            <source>文件为空</source>
+            <translation>the file is empty</translation>
+        </message>
+        <message>
+            <location filename="../link/settings_file.cpp"/>
+            <source>通讯口“%1”无法识别</source>
+            <translation>the port “%1” is not recognised</translation>
+        </message>
+        <message>
+            <location filename="../link/settings_file.cpp"/>
+            <source>缺少波特率</source>
+            <translation>the baud rate is missing</translation>
+        </message>
+        <message>
+            <location filename="../link/settings_file.cpp"/>
+            <source>波特率“%1”无法使用</source>
+            <translation>the baud rate “%1” cannot be used</translation>
+        </message>
+        <message>
+            <location filename="../link/settings_file.cpp"/>
+            <source>找不到文件</source>
+            <translation>the file does not exist</translation>
+        </message>
+        <message>
+            <location filename="../link/settings_file.cpp"/>
+            <source>无法创建文件夹 %1</source>
+            <translation>cannot create the folder %1</translation>
+        </message>
+        <message>
+            <location filename="../link/settings_file.cpp"/>
+            <source>写入失败</source>
+            <translation>writing failed</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LED系列——四位双报警单显表</source>
+            <translation>LED series — 4-digit single display, 2 alarms</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LED系列——四位四报警单显表</source>
+            <translation>LED series — 4-digit single display, 4 alarms</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LED系列——五位四报警单显表</source>
+            <translation>LED series — 5-digit single display, 4 alarms</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LED系列——双路显示控制仪</source>
+            <translation>LED series — dual-channel display controller</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LED系列——手动操作器</source>
+            <translation>LED series — manual operator station</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LED系列——PID显示控制仪</source>
+            <translation>LED series — PID display controller</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LED系列——32段PID控制仪</source>
+            <translation>LED series — 32-segment PID program controller</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LED系列——流量积算仪</source>
+            <translation>LED series — flow totalizer</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LED系列——多路巡检仪</source>
+            <translation>LED series — multi-channel scanner</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LED系列——频率表</source>
+            <translation>LED series — frequency meter</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LED系列——三相电量表</source>
+            <translation>LED series — three-phase power meter</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>MODEL系列——三相电量模块</source>
+            <translation>MODEL series — three-phase power module</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LCD系列——流量/热能积算记录仪</source>
+            <translation>LCD series — flow/heat totalizing recorder</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LCD系列——3路流量/热能积算记录仪</source>
+            <translation>LCD series — 3-channel flow/heat totalizing recorder</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LCD系列——热量积算记录仪</source>
+            <translation>LCD series — heat totalizing recorder</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LCD系列——PID控制仪</source>
+            <translation>LCD series — PID controller</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LCD系列——3路无纸记录仪表</source>
+            <translation>LCD series — 3-channel paperless recorder</translation>
+        </message>
+        <message>
+            <location filename="../protocol/catalogue.cpp"/>
+            <source>LCD系列——多路巡检仪</source>
+            <translation>LCD series — multi-channel scanner</translation>
+        </message>
+        <message>
+            <location filename="../search/diagnosis_gate.cpp"/>
+            <source>未搜索到仪表</source>
+            <translation>No instrument found</translation>
+        </message>
+        <message>
+            <location filename="../search/diagnosis_gate.cpp"/>
+            <source>无法显示实时数据</source>
+            <translation>Cannot show live data</translation>
+        </message>
+        <message>
+            <location filename="../search/diagnosis_gate.cpp"/>
+            <source>未知设备</source>
+            <translation>Unknown device</translation>
+        </message>
+        <message>
+            <location filename="../search/instrument_list.cpp"/>
+            <source>序 号</source>
+            <translation>No.</translation>
+        </message>
+        <message>
+            <location filename="../search/instrument_list.cpp"/>
+            <source>地 址</source>
+            <translation>Address</translation>
+        </message>
+        <message>
+            <location filename="../search/instrument_list.cpp"/>
+            <source>仪 表 类 型</source>
+            <translation>Instrument Type</translation>
+        </message>
+        <message>
+            <location filename="../search/instrument_list.cpp"/>
+            <source>备  注</source>
+            <translation>Remarks</translation>
+        </message>
+        <message>
+            <location filename="../search/port_messages.cpp"/>
+            <source>系统无设定的通讯端口，请重新设定通信端口！</source>
+            <translation>The system has no such port. Please set the port again!</translation>
+        </message>
+        <message>
+            <location filename="../search/port_messages.cpp"/>
+            <source>所设定的通讯端口已被其他设备占用，请重新设定通信端口！</source>
+            <translation>The port is in use by another device. Please set the port again!</translation>
+        </message>
+        <message>
+            <location filename="../search/port_messages.cpp"/>
+            <source>数据溢出，检查仪表类型设置是否正确！</source>
+            <translation>Data overflow: check that the instrument type setting is right!</translation>
+        </message>
+        <message>
+            <location filename="../search/port_messages.cpp"/>
+            <source>未知的错误产生！</source>
+            <translation>An unknown error occurred!</translation>
+        </message>
+        <message>
+            <location filename="../search/port_messages.cpp"/>
+            <source>通讯口已断开：</source>
+            <translation>The port was disconnected: </translation>
+        </message>
+        <message>
+            <location filename="../search/scan.cpp"/>
+            <source>%1（0x%2H）</source>
+            <translation type="unfinished"></translation>
+        </message>
+        <message>
+            <location filename="../search/search_dialog_texts.h"/>
+            <source>搜索所有在线的数字仪表，点击确定开</source>
+            <translation>To search for every digital instrument on the line,</translation>
+        </message>
+        <message>
+            <location filename="../search/search_dialog_texts.h"/>
+            <source>始操作。</source>
+            <translation>click OK.</translation>
+        </message>
+        <message>
+            <location filename="../search/search_dialog_texts.h"/>
+            <source>若需重新设置通讯口，请点击取消键以</source>
+            <translation>To set up the port first, click Cancel</translation>
+        </message>
+        <message>
+            <location filename="../search/search_dialog_texts.h"/>
+            <source>跳过此步骤。</source>
+            <translation>to skip this step.</translation>
+        </message>
+        <message>
+            <location filename="../search/search_dialog_texts.h"/>
+            <location filename="../search/searching_texts.h"/>
+            <source>通讯口：</source>
+            <translation>Port:</translation>
+        </message>
+        <message>
+            <location filename="../search/search_dialog_texts.h"/>
+            <location filename="../search/searching_texts.h"/>
+            <source>波特率：</source>
+            <translation>Baud rate:</translation>
+        </message>
+        <message>
+            <location filename="../search/search_dialog_texts.h"/>
+            <source>搜索地址从</source>
+            <translation>Search addresses from</translation>
+        </message>
+        <message>
+            <location filename="../search/search_dialog_texts.h"/>
+            <source>到</source>
+            <translation>to</translation>
+        </message>
+        <message>
+            <location filename="../search/searching_texts.h"/>
+            <source>已经搜索地址：</source>
+            <translation>Addresses searched:</translation>
+        </message>
+        <message>
+            <location filename="../search/searching_texts.h"/>
+            <source>停止</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <location filename="../views/led/led_captions.h"/>
+            <source>控制输出:</source>
+            <translation>Control output:</translation>
+        </message>
+        <message>
+            <location filename="../views/led/led_captions.h"/>
+            <source>SV设定值:</source>
+            <translation>SV set value:</translation>
+        </message>
+        <message>
+            <location filename="../views/led/led_captions.h"/>
+            <source>第二输入值:</source>
+            <translation>Second input:</translation>
+        </message>
+        <message>
+            <location filename="../views/led/led_captions.h"/>
+            <source>PID输出:</source>
+            <translation>PID output:</translation>
+        </message>
+        <message>
+            <location filename="../views/led/led_captions.h"/>
+            <source>补偿温度值:</source>
+            <translation>Compensation temperature:</translation>
+        </message>
+        <message>
+            <location filename="../views/led/led_captions.h"/>
+            <source>，补偿压力值:</source>
+            <translation>, compensation pressure:</translation>
+        </message>
+        <message>
+            <location filename="../views/led/led_captions.h"/>
+            <source>瞬时流量值:</source>
+            <translation>Flow rate:</translation>
+        </message>
+        <message>
+            <location filename="../views/led/led_captions.h"/>
+            <source>有功功率P</source>
+            <translation>Active power P</translation>
+        </message>
+        <message>
+            <location filename="../views/led/led_captions.h"/>
+            <source>无功功率Q</source>
+            <translation>Reactive power Q</translation>
+        </message>
+        <message>
+            <location filename="../views/led/led_captions.h"/>
+            <source>频率F</source>
+            <translation>Frequency F</translation>
+        </message>
+        <message>
+            <location filename="../views/led/led_captions.h"/>
+            <source>仪表类型：LED系列——三相电量表</source>
+            <translation>Instrument type: LED series — three-phase power meter</translation>
+        </message>
+        <message>
+            <location filename="../views/led/power_views.cpp"/>
+            <source>，A</source>
+            <translation>, A</translation>
+        </message>
+        <message>
+            <location filename="../views/led/power_views.cpp"/>
+            <source>，Cos</source>
+            <translation>, Cos</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>1路    </source>
+            <translation>Ch 1    </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>2路    </source>
+            <translation>Ch 2    </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>3路    </source>
+            <translation>Ch 3    </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>掉电   </source>
+            <translation>Power failures   </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>瞬时    </source>
+            <translation>Flow rate    </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>瞬热    </source>
+            <translation>Heat rate    </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>累积流量   </source>
+            <translation>Total flow   </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>累积热量   </source>
+            <translation>Total heat   </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>瞬时流量1   </source>
+            <translation>Flow rate 1   </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>瞬时流量2   </source>
+            <translation>Flow rate 2   </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>瞬时流量3   </source>
+            <translation>Flow rate 3   </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>累积流量1   </source>
+            <translation>Total flow 1   </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>累积流量2   </source>
+            <translation>Total flow 2   </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>累积流量3   </source>
+            <translation>Total flow 3   </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>设定   </source>
+            <translation>Set point   </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>手动输出   </source>
+            <translation>Manual output   </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_captions.h"/>
+            <source>自动输出   </source>
+            <translation>Auto output   </translation>
+        </message>
+    </context>
+</TS>
