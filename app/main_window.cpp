@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/main_window_texts.h"
+#include "app/mdi_arrange.h"
 #include "config/config_dialog.h"
 #include "diagnosis/dynamic_window.h"
 #include "link/message_sink.h"
@@ -11,9 +12,12 @@
 #include "search/diagnosis_gate.h"
 #include "search/index_window.h"
 #include "search/instrument_list.h"
+#include "search/list_file.h"
 #include "search/search_dialog.h"
 
 #include <QDateTime>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -61,13 +65,16 @@ void MainWindow::startUp() {
     if (!m_index) {
         m_index = new IndexWindow(*m_list);
         QMdiSubWindow* sub = m_area->addSubWindow(m_index);
+        // Closing the list hides it, so 搜索列表 can bring it back.
+        sub->setAttribute(Qt::WA_DeleteOnClose, false);
         connect(m_index, &IndexWindow::openDiagnosisRequested, this, &MainWindow::openDiagnosis);
         sub->show();
     }
     if (!m_settingsProblem.isEmpty()) {
         const QString text =
-            m_portKept ? texts::kDefaultRateInUse.arg(settingsPath(), m_settingsProblem).arg(m_link.portNumber())
-                       : texts::kDefaultsInUse.arg(settingsPath(), m_settingsProblem);
+            m_portKept
+                ? texts::kDefaultRateInUse.arg(settingsPath(), m_settingsProblem).arg(m_link.portNumber())
+                : texts::kDefaultsInUse.arg(settingsPath(), m_settingsProblem);
         m_messages.show(this, text, texts::kDefaultsInUseTitle);
     }
     m_appSettings.load(m_messages, this);
@@ -110,7 +117,18 @@ void MainWindow::buildMenus() {
     connect(findChild<QAction*>(QStringLiteral("Searched")), &QAction::triggered, this, &MainWindow::newScan);
     connect(findChild<QAction*>(QStringLiteral("diagnose")), &QAction::triggered, this,
             &MainWindow::openDiagnosis);
-    connect(findChild<QAction*>(QStringLiteral("station")), &QAction::triggered, this, &MainWindow::configure);
+    connect(findChild<QAction*>(QStringLiteral("station")), &QAction::triggered, this,
+            &MainWindow::configure);
+    const std::pair<const char*, void (MainWindow::*)()> commands[] = {
+        {"open", &MainWindow::openList},
+        {"save", &MainWindow::saveList},
+        {"Horizon", &MainWindow::tileHorizontally},
+        {"Plumb", &MainWindow::tileVertically},
+        {"Cascade", &MainWindow::cascade},
+        {"Item", &MainWindow::showList},
+    };
+    for (const auto& [name, command] : commands)
+        connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, command);
     // Exit ends the program (the other placeholder entries stay without action).
     connect(findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
 }
@@ -187,6 +205,65 @@ void MainWindow::openDiagnosis() {
 
 void MainWindow::configure() {
     if (showConfigDialog()) applyAppSettings();
+}
+
+void MainWindow::openList() {
+    const QString path = chooseOpenPath();
+    if (path.isEmpty()) return;
+    const listfile::ReadResult read = listfile::load(path);
+    if (!read.ok()) {
+        m_messages.show(this, texts::kListNotOpened.arg(QFileInfo(path).fileName(), read.problem),
+                        texts::kOpenListTitle);
+        return;
+    }
+    listfile::fill(*m_list, read.instruments);
+    showList();
+}
+
+void MainWindow::saveList() {
+    const std::vector<Instrument> instruments = listfile::instrumentsOf(*m_list);
+    if (instruments.empty()) {
+        m_messages.show(this, texts::kListEmpty, texts::kSaveListTitle);
+        return;
+    }
+    QString path = chooseSavePath();
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + texts::kListSuffix;
+    const QString problem = listfile::save(path, instruments);
+    if (!problem.isEmpty())
+        m_messages.show(this, texts::kListNotSaved.arg(QFileInfo(path).fileName(), problem),
+                        texts::kSaveListTitle);
+}
+
+QString MainWindow::chooseOpenPath() {
+    return QFileDialog::getOpenFileName(this, texts::kOpenListTitle, QString(), texts::kListFilter);
+}
+
+QString MainWindow::chooseSavePath() {
+    return QFileDialog::getSaveFileName(this, texts::kSaveListTitle, QString(), texts::kListFilter);
+}
+
+void MainWindow::tileHorizontally() {
+    tile(*m_area, Tiling::HorizontalBands);
+}
+
+void MainWindow::tileVertically() {
+    tile(*m_area, Tiling::VerticalBands);
+}
+
+void MainWindow::cascade() {
+    m_area->cascadeSubWindows();
+}
+
+void MainWindow::showList() {
+    if (!m_index) return;
+    auto* sub = qobject_cast<QMdiSubWindow*>(m_index->parentWidget());
+    if (!sub) return;
+    if (!m_area->subWindowList().contains(sub)) m_area->addSubWindow(sub);
+    if (sub->isMinimized()) sub->showNormal();
+    m_index->show(); // closing the window hid its widget too
+    sub->show();
+    m_area->setActiveSubWindow(sub);
 }
 
 void MainWindow::setPollIntervals(engine::Intervals scan, engine::Intervals diagnosis) {

@@ -41,6 +41,17 @@ class MainWindow : public QMainWindow {
     // The 配置 command (menu "station", toolbar "TConfig").
     void configure();
 
+    // 文件: the instrument list from and to a CSV file. A file that cannot be read leaves the list
+    // as it was.
+    void openList();
+    void saveList();
+
+    // 窗口: arranging the child windows; 搜索列表 brings the list window back.
+    void tileHorizontally();
+    void tileVertically();
+    void cascade();
+    void showList();
+
     // The send and receive intervals of the scan window and of the diagnosis window, for the
     // openings after this call (the defaults are the program's; tests run faster ones).
     void setPollIntervals(engine::Intervals scan, engine::Intervals diagnosis);
@@ -64,6 +75,9 @@ class MainWindow : public QMainWindow {
     virtual void showDiagnosisWindow();
     // Returns whether the operator pressed OK.
     virtual bool showConfigDialog();
+    // The file chosen to open or to save to; empty when the operator cancelled.
+    virtual QString chooseOpenPath();
+    virtual QString chooseSavePath();
 
   private:
     void loadSettings();
