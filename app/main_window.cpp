@@ -9,6 +9,7 @@
 #include "link/port_settings_dialog.h"
 #include "link/serial_link.h"
 #include "link/settings_file.h"
+#include "report/report_print.h"
 #include "search/diagnosis_gate.h"
 #include "search/index_window.h"
 #include "search/instrument_list.h"
@@ -22,6 +23,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -120,11 +123,9 @@ void MainWindow::buildMenus() {
     connect(findChild<QAction*>(QStringLiteral("station")), &QAction::triggered, this,
             &MainWindow::configure);
     const std::pair<const char*, void (MainWindow::*)()> commands[] = {
-        {"open", &MainWindow::openList},
-        {"save", &MainWindow::saveList},
-        {"Horizon", &MainWindow::tileHorizontally},
-        {"Plumb", &MainWindow::tileVertically},
-        {"Cascade", &MainWindow::cascade},
+        {"open", &MainWindow::openList},        {"save", &MainWindow::saveList},
+        {"print", &MainWindow::printReport},    {"Horizon", &MainWindow::tileHorizontally},
+        {"Plumb", &MainWindow::tileVertically}, {"Cascade", &MainWindow::cascade},
         {"Item", &MainWindow::showList},
     };
     for (const auto& [name, command] : commands)
@@ -235,6 +236,30 @@ void MainWindow::saveList() {
                         texts::kSaveListTitle);
 }
 
+report::ReportContent MainWindow::reportContent() const {
+    report::ReportContent content;
+    content.printedAt = QDateTime::currentDateTime();
+    content.portNumber = m_link.portNumber();
+    content.baudRate = m_link.baudRate();
+    content.instruments = listfile::instrumentsOf(*m_list);
+    content.readings = m_lastReadings.all();
+    return content;
+}
+
+void MainWindow::printReport() {
+    showPrintPreview(report::reportHtml(reportContent()));
+}
+
+void MainWindow::showPrintPreview(const QString& html) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(texts::kPrintPreviewTitle);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&html](QPrinter* target) { report::printHtml(html, *target); });
+    preview.exec();
+}
+
 QString MainWindow::chooseOpenPath() {
     return QFileDialog::getOpenFileName(this, texts::kOpenListTitle, QString(), texts::kListFilter);
 }
@@ -287,8 +312,13 @@ void MainWindow::showDiagnosisWindow() {
     // The gate has passed: the current row holds an instrument.
     const Instrument* chosen = m_list->currentInstrument();
     if (!chosen) return;
-    if (!m_dynamic)
+    if (!m_dynamic) {
         m_dynamic = new DynamicWindow(m_link, m_messages, m_programDir, m_area, m_diagnosisIntervals);
+        connect(m_dynamic, &DynamicWindow::readingsRead, this,
+                [this](const Instrument& instrument, const protocol::Readings& readings) {
+                    m_lastReadings.record(instrument, readings, QDateTime::currentDateTime());
+                });
+    }
     m_dynamic->showModal(*chosen);
 }
 

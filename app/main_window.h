@@ -3,6 +3,8 @@
 // three commands that lead to the other windows.
 #include "config/app_settings.h"
 #include "engine/intervals.h"
+#include "report/last_readings.h"
+#include "report/report_html.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -45,6 +47,12 @@ class MainWindow : public QMainWindow {
     // as it was.
     void openList();
     void saveList();
+    // The commissioning report, previewed before it goes to a printer or a PDF file.
+    void printReport();
+    // What the report holds now.
+    report::ReportContent reportContent() const;
+    // The last readings of every instrument diagnosed in this run.
+    report::LastReadings& lastReadings() { return m_lastReadings; }
 
     // 窗口: arranging the child windows; 搜索列表 brings the list window back.
     void tileHorizontally();
@@ -78,6 +86,7 @@ class MainWindow : public QMainWindow {
     // The file chosen to open or to save to; empty when the operator cancelled.
     virtual QString chooseOpenPath();
     virtual QString chooseSavePath();
+    virtual void showPrintPreview(const QString& html);
 
   private:
     void loadSettings();
@@ -96,6 +105,7 @@ class MainWindow : public QMainWindow {
     engine::Intervals m_scanIntervals = engine::kScanIntervals;
     engine::Intervals m_diagnosisIntervals = engine::kDiagnosisIntervals;
     std::unique_ptr<InstrumentList> m_list;
+    report::LastReadings m_lastReadings;
     QMdiArea* m_area = nullptr;
     IndexWindow* m_index = nullptr;
     // One diagnosis window for the whole run: its page counter outlives each showing.

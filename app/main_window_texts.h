@@ -25,6 +25,8 @@ inline const QString kListNotOpened = QStringLiteral("无法打开仪表列表 %
 inline const QString kListNotSaved = QStringLiteral("无法保存仪表列表 %1：\n%2");
 inline const QString kListEmpty = QStringLiteral("列表中没有仪表，请先搜索。");
 
+inline const QString kPrintPreviewTitle = QStringLiteral("打印预览 - 仪表调试报告");
+
 // Menu entries: object name, caption ("&" marks the access key; "-" a separator), shortcut.
 struct MenuEntry {
     const char* name;

@@ -14,6 +14,7 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools  # translations: lupdate, lrelease and their CMake support
   libmosquitto-dev mosquitto mosquitto-clients      # the MQTT gateway, and a broker for its tests
   openssl                   # certificates for the MQTT gateway's TLS test
+  poppler-utils             # pdftotext: the printed report is read back in its test
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,11 @@
 // The 文件 and 窗口 menus of the main window: the list from and to a file, and the child windows
 // arranged as the captions say.
 #include "app/main_window.h"
+#include "diagnosis/dynamic_window.h"
 #include "fake_link.h"
 #include "link/settings_file.h"
 #include "recording_sink.h"
+#include "reply_frame.h"
 #include "search/index_window.h"
 #include "search/instrument_list.h"
 #include "search/list_file.h"
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,11 +25,13 @@ class FileMainWindow : public app::MainWindow {
   public:
     using app::MainWindow::MainWindow;
     QString openPath, savePath;
+    QStringList previews;
 
   protected:
     void showSearchDialog() override {}
     QString chooseOpenPath() override { return openPath; }
     QString chooseSavePath() override { return savePath; }
+    void showPrintPreview(const QString& html) override { previews << html; }
 };
 
 Instrument instrument(int address, int typeCode) {
@@ -196,6 +201,48 @@ class TestMainWindowFile : public QObject {
             QVERIFY(windows[i]->x() > windows[i - 1]->x());
             QVERIFY(windows[i]->y() > windows[i - 1]->y());
         }
+    }
+
+    // The report keeps the last readings of each instrument the diagnosis window read in this run.
+    void reportHoldsDiagnosedReadings_data() {
+        QTest::addColumn<QByteArrayList>("replies"); // one poll each; empty: no reply
+        QTest::addColumn<int>("instrumentsWithReadings");
+        QTest::newRow("two replies, the later kept")
+            << QByteArrayList{reply("1F", "16", "D2040101000000"), reply("1F", "16", "D2050101000000")} << 1;
+        QTest::newRow("a reply, then silence")
+            << QByteArrayList{reply("1F", "16", "D2050101000000"), ""} << 1;
+        QTest::newRow("never answered") << QByteArrayList{""} << 0;
+    }
+    void reportHoldsDiagnosedReadings() {
+        QFETCH(QByteArrayList, replies);
+        QFETCH(int, instrumentsWithReadings);
+        auto w = makeWindow();
+        w->setPollIntervals(engine::kTicksByHand, engine::kTicksByHand);
+        Instrument frequencyMeter = instrument(31, 0x16);
+        listfile::fill(w->instruments(), {frequencyMeter});
+        QTimer::singleShot(0, w.get(), [&] {
+            auto* dynamic = w->findChild<DynamicWindow*>();
+            QVERIFY(dynamic);
+            for (const QByteArray& r : replies) {
+                dynamic->engine().sendTick();
+                m_link.input = r;
+                dynamic->engine().receiveTick();
+            }
+            dynamic->command1()->click();
+        });
+        trigger(*w, "diagnose");
+        const report::ReportContent content = w->reportContent();
+        QCOMPARE(int(content.readings.size()), instrumentsWithReadings);
+        if (instrumentsWithReadings) {
+            QCOMPARE(content.readings.front().instrument.address, 31);
+            QVERIFY(!content.readings.front().readings.empty());
+            // The last reply (149.0) differs from the first (123.4): the later one is kept.
+            QString text = report::readingText(content.readings.front().readings.front());
+            QCOMPARE(text.remove(QLatin1Char('.')), QStringLiteral("1490"));
+        }
+        trigger(*w, "print");
+        QCOMPARE(w->previews.size(), 1);
+        QVERIFY(w->previews.front().contains(QStringLiteral("仪表调试报告")));
     }
 
     // 搜索列表 brings the list back however it went away.
