@@ -4,6 +4,10 @@
 #include "app/mdi_arrange.h"
 #include "config/config_dialog.h"
 #include "diagnosis/dynamic_window.h"
+#include "help/help_texts.h"
+#include "help/help_window.h"
+#include "help/support_dialog.h"
+#include "help/support_info.h"
 #include "link/message_sink.h"
 #include "link/port_names.h"
 #include "link/port_settings_dialog.h"
@@ -23,8 +27,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcessEnvironment>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -126,7 +132,9 @@ void MainWindow::buildMenus() {
         {"open", &MainWindow::openList},        {"save", &MainWindow::saveList},
         {"print", &MainWindow::printReport},    {"Horizon", &MainWindow::tileHorizontally},
         {"Plumb", &MainWindow::tileVertically}, {"Cascade", &MainWindow::cascade},
-        {"Item", &MainWindow::showList},
+        {"Item", &MainWindow::showList},        {"topic", &MainWindow::showManual},
+        {"ally", &MainWindow::showManual},      {"gain", &MainWindow::showSupport},
+        {"about", &MainWindow::showAbout},
     };
     for (const auto& [name, command] : commands)
         connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, command);
@@ -188,6 +196,8 @@ void MainWindow::toolbarButtonClicked(const QString& key) {
         openDiagnosis();
     else if (key == QLatin1String("TConfig"))
         configure();
+    else if (key == QLatin1String("THelp"))
+        showManual();
 }
 
 void MainWindow::newScan() {
@@ -260,6 +270,48 @@ void MainWindow::showPrintPreview(const QString& html) {
     preview.exec();
 }
 
+QString MainWindow::interfaceLanguage() {
+    return QLocale().language() == QLocale::English ? QStringLiteral("en") : QStringLiteral("zh");
+}
+
+void MainWindow::showManual() {
+    if (!m_help) {
+        m_help = new help::HelpWindow(help::manualFolder(m_programDir, interfaceLanguage()), this);
+        m_help->setWindowFlag(Qt::Window);
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+QString MainWindow::supportText() const {
+    help::SupportFacts facts = help::machineFacts();
+    facts.portNumber = m_link.portNumber();
+    facts.baudRate = m_link.baudRate();
+    facts.portDevice = serial::resolvePort(m_link.portNumber(), QProcessEnvironment::systemEnvironment(),
+                                           m_link.portMapping(), serial::presentPorts())
+                           .device;
+    facts.traffic = m_traffic.lines();
+    return help::supportText(facts);
+}
+
+void MainWindow::showSupport() {
+    showSupportDialog(supportText());
+}
+
+void MainWindow::showAbout() {
+    showAboutBox(help::aboutHtml(QStringLiteral(COMMTEST_VERSION)));
+}
+
+void MainWindow::showSupportDialog(const QString& text) {
+    help::SupportDialog dialog(text, this);
+    dialog.exec();
+}
+
+void MainWindow::showAboutBox(const QString& html) {
+    QMessageBox::about(this, help::texts::kAboutTitle, html);
+}
+
 QString MainWindow::chooseOpenPath() {
     return QFileDialog::getOpenFileName(this, texts::kOpenListTitle, QString(), texts::kListFilter);
 }
@@ -318,6 +370,7 @@ void MainWindow::showDiagnosisWindow() {
                 [this](const Instrument& instrument, const protocol::Readings& readings) {
                     m_lastReadings.record(instrument, readings, QDateTime::currentDateTime());
                 });
+        m_dynamic->engine().addListener(&m_traffic);
     }
     m_dynamic->showModal(*chosen);
 }

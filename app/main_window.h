@@ -3,6 +3,7 @@
 // three commands that lead to the other windows.
 #include "config/app_settings.h"
 #include "engine/intervals.h"
+#include "help/traffic_ring.h"
 #include "report/last_readings.h"
 #include "report/report_html.h"
 
@@ -60,6 +61,15 @@ class MainWindow : public QMainWindow {
     void cascade();
     void showList();
 
+    // 帮助: the manual in the interface language, the facts for a support request, the about box.
+    void showManual();
+    void showSupport();
+    void showAbout();
+    // "en" for an English interface, otherwise "zh".
+    static QString interfaceLanguage();
+    QString supportText() const;
+    help::TrafficRing& recentTraffic() { return m_traffic; }
+
     // The send and receive intervals of the scan window and of the diagnosis window, for the
     // openings after this call (the defaults are the program's; tests run faster ones).
     void setPollIntervals(engine::Intervals scan, engine::Intervals diagnosis);
@@ -87,6 +97,8 @@ class MainWindow : public QMainWindow {
     virtual QString chooseOpenPath();
     virtual QString chooseSavePath();
     virtual void showPrintPreview(const QString& html);
+    virtual void showSupportDialog(const QString& text);
+    virtual void showAboutBox(const QString& html);
 
   private:
     void loadSettings();
@@ -106,6 +118,8 @@ class MainWindow : public QMainWindow {
     engine::Intervals m_diagnosisIntervals = engine::kDiagnosisIntervals;
     std::unique_ptr<InstrumentList> m_list;
     report::LastReadings m_lastReadings;
+    help::TrafficRing m_traffic; // of the diagnosis window's polling, for a support request
+    QWidget* m_help = nullptr;
     QMdiArea* m_area = nullptr;
     IndexWindow* m_index = nullptr;
     // One diagnosis window for the whole run: its page counter outlives each showing.
