@@ -189,20 +189,6 @@ class TestMainWindowFile : public QObject {
         QCOMPARE(edge, stacked ? space.bottom() + 1 : space.right() + 1);
     }
 
-    void cascadeOffsetsEachWindow() {
-        auto w = makeWindow();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        for (int i = 0; i < 2; ++i)
-            w->mdiArea()->addSubWindow(new QLabel(QString::number(i)))->show();
-        trigger(*w, "Cascade");
-        const QList<QMdiSubWindow*> windows = w->mdiArea()->subWindowList(QMdiArea::StackingOrder);
-        for (int i = 1; i < windows.size(); ++i) {
-            QVERIFY(windows[i]->x() > windows[i - 1]->x());
-            QVERIFY(windows[i]->y() > windows[i - 1]->y());
-        }
-    }
-
     // The report keeps the last readings of each instrument the diagnosis window read in this run.
     void reportHoldsDiagnosedReadings_data() {
         QTest::addColumn<QByteArrayList>("replies"); // one poll each; empty: no reply

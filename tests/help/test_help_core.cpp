@@ -206,14 +206,6 @@ class TestHelpCore : public QObject {
         for (const QString& p : present)
             QVERIFY2(text.contains(p), qPrintable(p + QStringLiteral("\n---\n") + text));
     }
-
-    void machineFactsAreThisBuild() {
-        const help::SupportFacts f = help::machineFacts();
-        QCOMPARE(f.qtRuntime, QString::fromLatin1(qVersion()));
-        QVERIFY(!f.programVersion.isEmpty());
-        QVERIFY(!f.system.isEmpty());
-        QVERIFY(help::aboutHtml(f.programVersion).contains(f.programVersion));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestHelpCore)
