@@ -1,24 +1,37 @@
 #include "app/main_window.h"
 
 #include "app/main_window_texts.h"
+#include "app/mdi_arrange.h"
 #include "config/config_dialog.h"
 #include "diagnosis/dynamic_window.h"
+#include "help/help_texts.h"
+#include "help/help_window.h"
+#include "help/support_dialog.h"
+#include "help/support_info.h"
 #include "link/message_sink.h"
 #include "link/port_names.h"
 #include "link/port_settings_dialog.h"
 #include "link/serial_link.h"
 #include "link/settings_file.h"
+#include "report/report_print.h"
 #include "search/diagnosis_gate.h"
 #include "search/index_window.h"
 #include "search/instrument_list.h"
+#include "search/list_file.h"
 #include "search/search_dialog.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProcessEnvironment>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -66,8 +79,9 @@ void MainWindow::startUp() {
     showInstrumentList();
     if (!m_settingsProblem.isEmpty()) {
         const QString text =
-            m_portKept ? texts::kDefaultRateInUse.arg(settingsPath(), m_settingsProblem).arg(m_link.portNumber())
-                       : texts::kDefaultsInUse.arg(settingsPath(), m_settingsProblem);
+            m_portKept
+                ? texts::kDefaultRateInUse.arg(settingsPath(), m_settingsProblem).arg(m_link.portNumber())
+                : texts::kDefaultsInUse.arg(settingsPath(), m_settingsProblem);
         m_messages.show(this, text, texts::kDefaultsInUseTitle);
     }
     m_appSettings.load(m_messages, this);
@@ -110,9 +124,18 @@ void MainWindow::buildMenus() {
     connect(findChild<QAction*>(QStringLiteral("Searched")), &QAction::triggered, this, &MainWindow::newScan);
     connect(findChild<QAction*>(QStringLiteral("diagnose")), &QAction::triggered, this,
             &MainWindow::openDiagnosis);
-    connect(findChild<QAction*>(QStringLiteral("station")), &QAction::triggered, this, &MainWindow::configure);
-    connect(findChild<QAction*>(QStringLiteral("Item")), &QAction::triggered, this,
-            &MainWindow::showInstrumentList);
+    connect(findChild<QAction*>(QStringLiteral("station")), &QAction::triggered, this,
+            &MainWindow::configure);
+    const std::pair<const char*, void (MainWindow::*)()> commands[] = {
+        {"open", &MainWindow::openList},        {"save", &MainWindow::saveList},
+        {"print", &MainWindow::printReport},    {"Horizon", &MainWindow::tileHorizontally},
+        {"Plumb", &MainWindow::tileVertically}, {"Cascade", &MainWindow::cascade},
+        {"Item", &MainWindow::showInstrumentList},        {"topic", &MainWindow::showManual},
+        {"ally", &MainWindow::showManual},      {"gain", &MainWindow::showSupport},
+        {"about", &MainWindow::showAbout},
+    };
+    for (const auto& [name, command] : commands)
+        connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, command);
     // Exit ends the program (the other placeholder entries stay without action).
     connect(findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
 }
@@ -184,6 +207,8 @@ void MainWindow::toolbarButtonClicked(const QString& key) {
         openDiagnosis();
     else if (key == QLatin1String("TConfig"))
         configure();
+    else if (key == QLatin1String("THelp"))
+        showManual();
 }
 
 void MainWindow::newScan() {
@@ -202,6 +227,120 @@ void MainWindow::openDiagnosis() {
 
 void MainWindow::configure() {
     if (showConfigDialog()) applyAppSettings();
+}
+
+void MainWindow::openList() {
+    const QString path = chooseOpenPath();
+    if (path.isEmpty()) return;
+    const listfile::ReadResult read = listfile::load(path);
+    if (!read.ok()) {
+        m_messages.show(this, texts::kListNotOpened.arg(QFileInfo(path).fileName(), read.problem),
+                        texts::kOpenListTitle);
+        return;
+    }
+    listfile::fill(*m_list, read.instruments);
+    showInstrumentList();
+}
+
+void MainWindow::saveList() {
+    const std::vector<Instrument> instruments = listfile::instrumentsOf(*m_list);
+    if (instruments.empty()) {
+        m_messages.show(this, texts::kListEmpty, texts::kSaveListTitle);
+        return;
+    }
+    QString path = chooseSavePath();
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + texts::kListSuffix;
+    const QString problem = listfile::save(path, instruments);
+    if (!problem.isEmpty())
+        m_messages.show(this, texts::kListNotSaved.arg(QFileInfo(path).fileName(), problem),
+                        texts::kSaveListTitle);
+}
+
+report::ReportContent MainWindow::reportContent() const {
+    report::ReportContent content;
+    content.printedAt = QDateTime::currentDateTime();
+    content.portNumber = m_link.portNumber();
+    content.baudRate = m_link.baudRate();
+    content.instruments = listfile::instrumentsOf(*m_list);
+    content.readings = m_lastReadings.all();
+    return content;
+}
+
+void MainWindow::printReport() {
+    showPrintPreview(report::reportHtml(reportContent()));
+}
+
+void MainWindow::showPrintPreview(const QString& html) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(texts::kPrintPreviewTitle);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&html](QPrinter* target) { report::printHtml(html, *target); });
+    preview.exec();
+}
+
+QString MainWindow::interfaceLanguage() {
+    return QLocale().language() == QLocale::English ? QStringLiteral("en") : QStringLiteral("zh");
+}
+
+void MainWindow::showManual() {
+    if (!m_help) {
+        m_help = new help::HelpWindow(help::manualFolder(m_programDir, interfaceLanguage()), this);
+        m_help->setWindowFlag(Qt::Window);
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+QString MainWindow::supportText() const {
+    help::SupportFacts facts = help::machineFacts();
+    facts.portNumber = m_link.portNumber();
+    facts.baudRate = m_link.baudRate();
+    facts.portDevice = serial::resolvePort(m_link.portNumber(), QProcessEnvironment::systemEnvironment(),
+                                           m_link.portMapping(), serial::presentPorts())
+                           .device;
+    facts.traffic = m_traffic.lines();
+    return help::supportText(facts);
+}
+
+void MainWindow::showSupport() {
+    showSupportDialog(supportText());
+}
+
+void MainWindow::showAbout() {
+    showAboutBox(help::aboutHtml(QStringLiteral(COMMTEST_VERSION)));
+}
+
+void MainWindow::showSupportDialog(const QString& text) {
+    help::SupportDialog dialog(text, this);
+    dialog.exec();
+}
+
+void MainWindow::showAboutBox(const QString& html) {
+    QMessageBox::about(this, help::texts::kAboutTitle, html);
+}
+
+QString MainWindow::chooseOpenPath() {
+    return QFileDialog::getOpenFileName(this, texts::kOpenListTitle, QString(), texts::kListFilter);
+}
+
+QString MainWindow::chooseSavePath() {
+    return QFileDialog::getSaveFileName(this, texts::kSaveListTitle, QString(), texts::kListFilter);
+}
+
+void MainWindow::tileHorizontally() {
+    tile(*m_area, Tiling::HorizontalBands);
+}
+
+void MainWindow::tileVertically() {
+    tile(*m_area, Tiling::VerticalBands);
+}
+
+void MainWindow::cascade() {
+    m_area->cascadeSubWindows();
 }
 
 void MainWindow::setPollIntervals(engine::Intervals scan, engine::Intervals diagnosis) {
@@ -241,8 +380,14 @@ void MainWindow::showDiagnosisWindow() {
     // The gate has passed: the current row holds an instrument.
     const Instrument* chosen = m_list->currentInstrument();
     if (!chosen) return;
-    if (!m_dynamic)
+    if (!m_dynamic) {
         m_dynamic = new DynamicWindow(m_link, m_messages, m_programDir, m_area, m_diagnosisIntervals);
+        connect(m_dynamic, &DynamicWindow::readingsRead, this,
+                [this](const Instrument& instrument, const protocol::Readings& readings) {
+                    m_lastReadings.record(instrument, readings, QDateTime::currentDateTime());
+                });
+        m_dynamic->engine().addListener(&m_traffic);
+    }
     m_dynamic->showModal(*chosen);
 }
 

@@ -3,6 +3,9 @@
 // three commands that lead to the other windows.
 #include "config/app_settings.h"
 #include "engine/intervals.h"
+#include "help/traffic_ring.h"
+#include "report/last_readings.h"
+#include "report/report_html.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -46,6 +49,31 @@ class MainWindow : public QMainWindow {
     // The 配置 command (menu "station", toolbar "TConfig").
     void configure();
 
+    // 文件: the instrument list from and to a CSV file. A file that cannot be read leaves the list
+    // as it was.
+    void openList();
+    void saveList();
+    // The commissioning report, previewed before it goes to a printer or a PDF file.
+    void printReport();
+    // What the report holds now.
+    report::ReportContent reportContent() const;
+    // The last readings of every instrument diagnosed in this run.
+    report::LastReadings& lastReadings() { return m_lastReadings; }
+
+    // 窗口: arranging the child windows; 搜索列表 brings the list window back.
+    void tileHorizontally();
+    void tileVertically();
+    void cascade();
+
+    // 帮助: the manual in the interface language, the facts for a support request, the about box.
+    void showManual();
+    void showSupport();
+    void showAbout();
+    // "en" for an English interface, otherwise "zh".
+    static QString interfaceLanguage();
+    QString supportText() const;
+    help::TrafficRing& recentTraffic() { return m_traffic; }
+
     // The send and receive intervals of the scan window and of the diagnosis window, for the
     // openings after this call (the defaults are the program's; tests run faster ones).
     void setPollIntervals(engine::Intervals scan, engine::Intervals diagnosis);
@@ -77,6 +105,12 @@ protected:
     virtual void showDiagnosisWindow();
     // Returns whether the operator pressed OK.
     virtual bool showConfigDialog();
+    // The file chosen to open or to save to; empty when the operator cancelled.
+    virtual QString chooseOpenPath();
+    virtual QString chooseSavePath();
+    virtual void showPrintPreview(const QString& html);
+    virtual void showSupportDialog(const QString& text);
+    virtual void showAboutBox(const QString& html);
 
   private:
     void loadSettings();
@@ -97,6 +131,9 @@ protected:
     engine::Intervals m_scanIntervals = engine::kScanIntervals;
     engine::Intervals m_diagnosisIntervals = engine::kDiagnosisIntervals;
     std::unique_ptr<InstrumentList> m_list;
+    report::LastReadings m_lastReadings;
+    help::TrafficRing m_traffic; // of the diagnosis window's polling, for a support request
+    QWidget* m_help = nullptr;
     QMdiArea* m_area = nullptr;
     IndexWindow* m_index = nullptr;
     QMdiSubWindow* m_indexFrame = nullptr;

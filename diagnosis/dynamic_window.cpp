@@ -80,6 +80,7 @@ bool DynamicWindow::load(const Instrument& instrument) {
 void DynamicWindow::replyTick(const engine::ReplyReader& reader) {
     m_poll.replyTick(reader);
     renderPanel();
+    if (reader.accepted()) emit readingsRead(m_poll.instrument(), m_poll.lastReadings());
 }
 
 void DynamicWindow::renderPanel() {

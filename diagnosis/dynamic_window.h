@@ -43,6 +43,10 @@ class DynamicWindow : public QDialog, private engine::PollClient {
     // Esc closes like "退出".
     void reject() override;
 
+  signals:
+    // A reply was accepted and read; the readings are the poll cycle's latest.
+    void readingsRead(const Instrument& instrument, const protocol::Readings& readings);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 

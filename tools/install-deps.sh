@@ -17,6 +17,7 @@ packages=(
   appstream                 # validates the desktop metadata (appstreamcli)
   dpkg-dev                  # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies
   debootstrap               # tools/package/check-on-fresh-debian.sh builds a clean Debian 12 to install into
+  poppler-utils             # pdftotext: the printed report is read back in its test
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -2,10 +2,10 @@
 #include "config/settings_format.h"
 #include "fake_link.h"
 #include "link/settings_file.h"
-#include "views/instrument_types.h"
 #include "recording_sink.h"
 #include "search/index_window.h"
 #include "search/instrument_list.h"
+#include "views/instrument_types.h"
 
 #include <QAction>
 #include <QLabel>
@@ -265,8 +265,8 @@ class TestMainWindow : public QObject {
         auto w = makeWindow();
         fillRow(w->instruments(), 1, QStringLiteral("0001（0x01H）"), QStringLiteral("LED系列——频率表"));
         w->toolbarButtonClicked(key);
-        for (const char* name : {"open", "save", "print", "terminal", "current", "history", "Split",
-                                 "Horizon", "Plumb", "Cascade", "topic", "about", "homepage"})
+        // 文件, 窗口 and 帮助 act now (their own tests); the entries below still have no action.
+        for (const char* name : {"terminal", "current", "history", "Split", "homepage", "synopsis", "find"})
             w->findChild<QAction*>(QString::fromLatin1(name))->trigger();
         QCOMPARE(w->searches + w->portDialogs + w->diagnoses + w->configDialogs, 0);
         QCOMPARE(w->instruments().text(1, 2), QStringLiteral("LED系列——频率表"));
@@ -301,8 +301,10 @@ class TestMainWindow : public QObject {
                 v.portMapping[3] = {QString(), QStringLiteral("ttyS0")};
                 s.setValues(v);
             };
-        if (fromToolbar) w->toolbarButtonClicked(QStringLiteral("TConfig"));
-        else w->findChild<QAction*>(QStringLiteral("station"))->trigger();
+        if (fromToolbar)
+            w->toolbarButtonClicked(QStringLiteral("TConfig"));
+        else
+            w->findChild<QAction*>(QStringLiteral("station"))->trigger();
         QCOMPARE(w->configDialogs, 1);
         QCOMPARE(m_link.portMapping()[3].portName, ok ? QStringLiteral("ttyS0") : QString());
         QCOMPARE(m_link.portMapping()[1].isAutomatic(), ok);
