@@ -5,6 +5,7 @@ namespace serial {
 
 QtSerialLink::QtSerialLink(QObject* parent) : SerialLink(parent) {
     connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialLink::onError);
+    connect(&m_port, &QSerialPort::readyRead, this, &SerialLink::readyRead);
 }
 
 QtSerialLink::~QtSerialLink() { m_port.close(); }
@@ -20,6 +21,7 @@ PortError QtSerialLink::classify(QSerialPort::SerialPortError error) {
 }
 
 QString QtSerialLink::deviceName() const {
+    if (!m_device.isEmpty()) return m_device;
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     return resolvePort(portNumber(), environment, portMapping(), presentPorts()).device;
 }
