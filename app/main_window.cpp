@@ -197,6 +197,7 @@ void MainWindow::setPollIntervals(engine::Intervals scan, engine::Intervals diag
 
 void MainWindow::showSearchDialog() {
     SearchDialog dialog(m_link, *m_list, m_messages, m_area);
+    dialog.setAppSettings(&m_appSettings);
     dialog.setScanIntervals(m_scanIntervals);
     dialog.exec();
 }

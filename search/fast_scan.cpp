@@ -194,10 +194,10 @@ void FastScan::judgeTrailing(const engine::ReplyReader& reader, qint64 now) {
 void FastScan::doubtFragment(const QByteArray& bytes, qint64 now) {
     const int at = static_cast<int>(bytes.indexOf('@'));
     const int named = at >= 0 ? readableAddress(bytes.mid(at)) : -1;
-    if (named >= 0)
-        doubt(named);
-    else
-        doubtRecentSilent(m_firstReplyByteMs >= 0 ? m_firstReplyByteMs : now);
+    if (named >= 0) doubt(named);
+    // Two replies that overlapped leave one garbled line: the one it names may not be the only one
+    // in it, and a slow instrument's late reply is the likeliest partner.
+    doubtRecentSilent(m_firstReplyByteMs >= 0 ? m_firstReplyByteMs : now);
 }
 
 void FastScan::doubt(int address) {

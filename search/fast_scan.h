@@ -9,8 +9,8 @@
 // byte of its reply), never more than the configured one. A slot that saw anything doubtful (a
 // line that failed its check, a reply from another address, bytes that never became a line) is
 // asked once more at the end with the configured time-out, and so is the address a late or
-// garbled line names; when its address cannot be read, the silent addresses it may have come from
-// are asked again instead.
+// garbled line names, and the silent addresses a garbled line may have come from (two replies
+// that overlap leave one garbled line, naming at most one of them).
 //
 // It runs on a poll engine that takes input as it arrives and wakes it at its own deadlines: its
 // ticks are the engine's receive ticks, its requests the engine's sendNow().

@@ -17,6 +17,8 @@ inline const QString kRangeGap = QStringLiteral("       ");
 inline const QString kRangeAfter = QStringLiteral("到");
 inline const QString kFirstDefault = QStringLiteral("1");
 inline const QString kLastDefault = QStringLiteral("200");
+// Under the address range; off until the operator chooses it, then remembered.
+inline const QString kFastScan = QStringLiteral("快速搜索");
 inline const QString kOk = QStringLiteral("确定");
 inline const QString kCancel = QStringLiteral("取消");
 inline const QString kPortPrefix = QStringLiteral("COM");
