@@ -189,6 +189,9 @@ void TestFastScan::secondLook_data() {
     QTest::newRow("unreadable garble: the silent addresses before it")
         << Script{{1, {r1}}, {2, {{}, r2}}, {3, {"\x7f\x7f"}}} << QList<int>{1, 2, 3, 3, 2}
         << QList<int>{60, kConfiguredMs} << QList<int>{1, 2};
+    QTest::newRow("garble naming a found one: the silent addresses before it too")
+        << Script{{1, {r1}}, {2, {{}, r2}}, {3, {"@01000\x7f"}}} << QList<int>{1, 2, 3, 3, 2}
+        << QList<int>{60, kConfiguredMs} << QList<int>{1, 2};
     QTest::newRow("late reply found on the first pass is not asked again")
         << Script{{1, {r1}}, {3, {r2}}} << QList<int>{1, 2, 3, 3} << QList<int>{60, kConfiguredMs}
         << QList<int>{1, 2};
