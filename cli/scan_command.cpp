@@ -168,11 +168,14 @@ int runScan(const ScanArgs& args, const QString& programDir, ScanIo io) {
         // What the time-outs came to, so that a run can be set against the line's own time.
         io.err << QStringLiteral(
                       "fast scan: reply time-out %1 ms until the first answer, then %2 ms (slowest "
-                      "turnaround %3 ms); asked again at the end: %4")
+                      "turnaround %3 ms on the first pass); asked again at the end: %4; no reply to %5 "
+                      "requests, %6 ms of time-outs in all")
                       .arg(args.timeoutMs.value_or(appSettings.values().replyTimeoutMs))
                       .arg(fast.adaptiveTimeoutMs())
                       .arg(fast.slowestTurnaroundMs())
                       .arg(fast.secondLook().size())
+                      .arg(fast.silentCount())
+                      .arg(fast.silentWaitMs())
                << Qt::endl;
     }
     return found.isEmpty() ? kScanFoundNone : kScanFoundSome;

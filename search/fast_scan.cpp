@@ -131,6 +131,8 @@ void FastScan::replyTick(const engine::ReplyReader& reader) {
             return wakeAt(m_requestEndMs + m_timeoutMs);
         } else {
             m_recentSilent.push_back({m_asked, m_requestEndMs});
+            ++m_silentCount;
+            m_silentWaitMs += m_timeoutMs;
         }
         m_phase = Phase::Settling;
     }
@@ -165,7 +167,8 @@ void FastScan::judgeLine(const engine::ReplyReader& reader, qint64 now, bool fir
         timed.roundTripMs = static_cast<int>(now - m_sentMs);
         m_scan.list().setInstrument(m_scan.lastRow(), timed);
     }
-    if (first && m_firstReplyByteMs >= 0) {
+    // The second look waits the configured time-out anyway; its slow answers do not set the pace.
+    if (first && m_firstReplyByteMs >= 0 && m_pass == Pass::First) {
         const int turnaround = static_cast<int>(std::max<qint64>(0, m_firstReplyByteMs - m_requestEndMs));
         m_slowestTurnaroundMs = std::max(m_slowestTurnaroundMs, turnaround);
         m_answered = true;

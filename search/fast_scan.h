@@ -54,7 +54,12 @@ class FastScan : public QObject, public engine::PollClient {
     int rangeSize() const;
     const QList<int>& secondLook() const { return m_secondLook; }
     bool inSecondLook() const { return m_pass == Pass::SecondLook; }
+    // Addresses of the second look not asked yet.
+    int secondLookLeft() const { return static_cast<int>(m_secondLook.size()) - m_secondIndex; }
     int slowestTurnaroundMs() const { return m_slowestTurnaroundMs; }
+    // Requests that got no byte of a reply, and the time-outs they were given, added up.
+    int silentCount() const { return m_silentCount; }
+    qint64 silentWaitMs() const { return m_silentWaitMs; }
 
   signals:
     // The address just asked, for the progress label.
@@ -103,6 +108,8 @@ class FastScan : public QObject, public engine::PollClient {
 
     bool m_answered = false;
     int m_slowestTurnaroundMs = 0;
+    int m_silentCount = 0;
+    qint64 m_silentWaitMs = 0;
 
     // The slot of the current request.
     int m_asked = -1;

@@ -100,7 +100,7 @@ void SearchingWindow::updateProgress() {
     if (m_fast) {
         // The slot of the address being asked is not over yet.
         p.done = m_fast->inSecondLook() ? p.total : std::max(0, m_fast->askedCount() - 1);
-        const int pending = static_cast<int>(m_fast->secondLook().size());
+        const int pending = m_fast->secondLookLeft();
         const int perLook = m_configuredTimeoutMs + engine::charactersMs(m_link.baudRate(), 8);
         p.extraLeftMs = qint64(pending) * perLook;
     } else {
