@@ -77,9 +77,9 @@ awk -v m="$measured" -v l="$(cat "$work/fast.limit")" 'BEGIN { printf "wall %.1f
 echo "== 2. fast scan 1-247, half-duplex, instrument 5 answers after 300 ms"
 args=(--delay 20 --half-duplex)
 for a in $(seq 18); do
-  spec="$a:${codes[$((a - 1))]}"
-  [[ $a == 5 ]] && spec="$spec:300"
-  args+=(--instrument "$spec")
+  item="$a:${codes[$((a - 1))]}"
+  [[ $a == 5 ]] && item="$item:300"
+  args+=(--instrument "$item")
 done
 start_sim half "${args[@]}"
 start=$(date +%s.%N)

@@ -15,9 +15,9 @@ QStringList busWithSlow(int slowAddress, int turnaroundMs) {
                             "16", "1E", "1F", "81", "82", "84", "8A", "8E", "96"};
     QStringList args;
     for (int a = 1; a <= codes.size(); ++a) {
-        QString spec = QStringLiteral("%1:%2").arg(a).arg(codes[a - 1]);
-        if (a == slowAddress) spec += QStringLiteral(":%1").arg(turnaroundMs);
-        args << QStringLiteral("--instrument") << spec;
+        QString item = QStringLiteral("%1:%2").arg(a).arg(codes[a - 1]);
+        if (a == slowAddress) item += QStringLiteral(":%1").arg(turnaroundMs);
+        args << QStringLiteral("--instrument") << item;
     }
     return args;
 }
