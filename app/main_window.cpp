@@ -367,6 +367,7 @@ void MainWindow::showInstrumentList() {
 
 void MainWindow::showSearchDialog() {
     SearchDialog dialog(m_link, *m_list, m_messages, m_area);
+    dialog.setAppSettings(&m_appSettings);
     dialog.setScanIntervals(m_scanIntervals);
     dialog.exec();
 }

@@ -1,28 +1,31 @@
-// commtest-cli: the line's instruments without the windows.
+// commtest-cli: the line's instruments without the windows. Each command lives in its own file.
 #include "cli/cli_args.h"
 #include "cli/poll_command.h"
+#include "cli/scan_command.h"
 
 #include <QCoreApplication>
-
+#include <QTextStream>
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
     const cli::Invocation invocation = cli::parseArguments(QCoreApplication::arguments());
     if (!invocation.error.isEmpty()) {
-        std::fprintf(stderr, "commtest-cli: %s\n", qUtf8Printable(invocation.error));
+        err << "commtest-cli: " << invocation.error << "\n\n" << cli::usageText() << Qt::flush;
         return invocation.exitCode();
     }
     switch (invocation.command) {
     case cli::Command::Help:
-        std::fputs(qUtf8Printable(cli::usageText()), stdout);
+        out << cli::usageText() << Qt::flush;
         return 0;
+    case cli::Command::Scan:
+        return cli::runScan(invocation.scan, QCoreApplication::applicationDirPath(),
+                            {out, err, isatty(fileno(stderr)) == 1});
     case cli::Command::Poll:
         return cli::runPoll(invocation.poll, QCoreApplication::applicationDirPath());
-    case cli::Command::Scan:
-        // --- scan: dispatched to runScan() (cli/scan_command.*) once that is merged ---
-        std::fputs("commtest-cli: scan is not built into this program yet\n", stderr);
-        return cli::kUsageError;
     }
     return 0;
 }

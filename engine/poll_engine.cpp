@@ -1,5 +1,7 @@
 #include "engine/poll_engine.h"
 
+#include "engine/line_timing.h"
+
 namespace engine {
 
 PollEngine::PollEngine(serial::SerialLink& link, QObject* parent) : QObject(parent), m_link(link) {
@@ -47,6 +49,7 @@ void PollEngine::halt() {
     m_listening = false;
     m_asked = false;
     m_sendPending = false;
+    m_sendHeld = false;
     m_reader.clear();
 }
 
@@ -71,6 +74,14 @@ void PollEngine::setIntervals(Intervals intervals) {
         m_receiveTimer.start();
 }
 
+void PollEngine::setReceiveOnInput(bool on) {
+    if (on == static_cast<bool>(m_onInput)) return;
+    if (on)
+        m_onInput = connect(&m_link, &serial::SerialLink::readyRead, this, &PollEngine::receiveTick);
+    else
+        disconnect(m_onInput);
+}
+
 void PollEngine::sendNow() {
     if (!m_client) return;
     if (m_inReceiveTick) {
@@ -85,6 +96,21 @@ void PollEngine::sendNow() {
 void PollEngine::sendTick() {
     if (!m_client) return;
     m_fanout.beginTick();
+    if (m_asked && !m_inReceiveTick) {
+        // What came since the last receive tick belongs to this request, and may be a reply that
+        // has not finished: emptying the buffer now would lose it and talk into it.
+        if (takeInput()) {
+            handOver();
+            if (!m_client) return;
+        }
+        if (replyArriving()) {
+            if (!m_sendHeld) m_heldSinceMs = m_clock->nowMs();
+            m_sendHeld = true;
+            return;
+        }
+    }
+    m_sendHeld = false;
+    m_sendPending = false; // a sendNow() from the hand-over above is this very send
     Request request;
     const bool more = m_client->nextRequest(request);
     // The client may have ended the run from inside; nothing asked leaves the line as it is.
@@ -102,20 +128,41 @@ void PollEngine::sendTick() {
     m_fanout.requestWritten(request.bytes, request.address);
 }
 
-void PollEngine::receiveTick() {
-    if (!m_client && !m_listening) return;
-    m_fanout.beginTick();
+bool PollEngine::takeInput() {
     const QByteArray input = m_link.readAll();
-    if (!input.isEmpty()) {
-        m_fanout.bytesReceived(input);
-        m_reader.feed(input, m_fanout.isEmpty() ? nullptr : &m_fanout);
-    }
-    if (!m_client) return;
+    if (input.isEmpty()) return false;
+    m_fanout.bytesReceived(input);
+    m_reader.feed(input, m_fanout.isEmpty() ? nullptr : &m_fanout);
+    // The clock is read only while a line is incomplete, which is rare on a healthy line.
+    if (m_client && m_reader.receiving()) m_lastInputMs = m_clock->nowMs();
+    return true;
+}
+
+void PollEngine::handOver() {
     m_inReceiveTick = true;
     m_client->replyTick(m_reader);
     m_inReceiveTick = false;
+}
+
+bool PollEngine::replyArriving() {
+    if (!m_reader.receiving()) return false;
+    const qint64 now = m_clock->nowMs();
+    const int baud = m_link.baudRate();
+    if (now - m_lastInputMs >= replyGapMs(baud)) return false;
+    return !m_sendHeld || now - m_heldSinceMs < longestReplyWaitMs(baud);
+}
+
+void PollEngine::receiveTick() {
+    if (!m_client && !m_listening) return;
+    m_fanout.beginTick();
+    takeInput();
+    if (!m_client) return;
+    handOver();
     if (m_sendPending) {
         m_sendPending = false;
+        sendNow();
+    } else if (m_sendHeld && m_client && !replyArriving()) {
+        // The reply that held the send has ended: the request now, its slot a whole interval.
         sendNow();
     }
 }

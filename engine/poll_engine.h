@@ -19,6 +19,11 @@
 // from outside, so tests call sendTick()/receiveTick() themselves or run the timers at a few
 // milliseconds.
 //
+// A send tick that comes while a reply is still arriving (part of a line, no CR yet, input within
+// the last few character times) waits: the reply is taken in on the receive ticks, and the request
+// goes out on the first one that sees its CR or the line fall silent, with a whole send interval
+// from there. On a quiet line the ticks keep their pace.
+//
 // Traffic listeners hear, in order: each request written, each chunk of input, each line cut
 // (accepted, bad check, own echo skipped, noise before "@"), and each request that got no line
 // before the next one. Without a listener none of this is built.
@@ -61,9 +66,17 @@ class PollEngine : public QObject {
     // it goes out when that tick has been handled.
     void sendNow();
 
+    // Every byte that arrives is taken in at once (the link's readyRead), besides the receive
+    // timer: for clients that react near the speed of the line.
+    void setReceiveOnInput(bool on);
+
+    // A send tick found a reply arriving and waits for it to end.
+    bool sendHeld() const { return m_sendHeld; }
+
     bool isRunning() const { return m_client != nullptr; }
     bool isListening() const { return m_listening; }
     const ReplyReader& reader() const { return m_reader; }
+    serial::SerialLink& link() const { return m_link; }
 
     // What the timers call.
     void sendTick();
@@ -82,6 +95,12 @@ class PollEngine : public QObject {
   private:
     void onLinkLost(const QString& reason);
     void halt();
+    // Reads the link into the reader and tells the listeners; true when anything came.
+    bool takeInput();
+    // The client looks at the reader; a sendNow() from inside runs afterwards.
+    void handOver();
+    // Part of a reply has come, recently enough that more of it is on its way.
+    bool replyArriving();
 
     serial::SerialLink& m_link;
     SteadyClock m_steadyClock;
@@ -98,6 +117,10 @@ class PollEngine : public QObject {
     bool m_listening = false;
     bool m_inReceiveTick = false;
     bool m_sendPending = false;
+    bool m_sendHeld = false;
+    qint64 m_heldSinceMs = 0;
+    qint64 m_lastInputMs = 0; // while a reply is arriving: when its last bytes were taken in
+    QMetaObject::Connection m_onInput;
 };
 
 } // namespace engine

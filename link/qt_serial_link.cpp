@@ -5,6 +5,7 @@ namespace serial {
 
 QtSerialLink::QtSerialLink(QObject* parent) : SerialLink(parent) {
     connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialLink::onError);
+    connect(&m_port, &QSerialPort::readyRead, this, &SerialLink::readyRead);
 }
 
 QtSerialLink::~QtSerialLink() { m_port.close(); }
@@ -43,6 +44,7 @@ QString QtSerialLink::reasonText(QSerialPort::SerialPortError error, const QStri
 }
 
 QString QtSerialLink::deviceName() const {
+    if (!m_device.isEmpty()) return m_device;
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     return resolvePort(portNumber(), environment, portMapping(), presentPorts()).device;
 }

@@ -20,6 +20,9 @@ public:
 
     // The device name the current port number maps to, empty when there is none.
     QString deviceName() const;
+    // A device named directly (a command line's "/dev/ttyUSB0"); it wins over the port number.
+    // Empty: the port number's device again.
+    void setDevice(const QString& device) { m_device = device; }
 
     // Why the last open failed, in the system's words (for logs and tools, not for the operator).
     QString lastErrorText() const { return m_lastError; }
@@ -37,6 +40,7 @@ private:
 
     QSerialPort m_port;
     QString m_lastError;
+    QString m_device;
 };
 
 } // namespace serial

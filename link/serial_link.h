@@ -51,6 +51,9 @@ signals:
     // The device failed while open (an adapter unplugged). The port has been closed already; this
     // is sent once per failure, not on every later tick.
     void lost(const QString& reason);
+    // New input can be read. Engines that react to input as it arrives listen to it; the rest
+    // read on their own ticks.
+    void readyRead();
 
 private:
     qint16 m_portNumber = 1;

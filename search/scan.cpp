@@ -7,13 +7,15 @@
 #include "views/instrument_types.h"
 
 Scan::Scan(InstrumentList& list, qint16 first, qint16 last, QObject* parent)
-    : QObject(parent), m_list(list), m_scanAddress(first), m_scanEnd(last) {}
+    : QObject(parent), m_list(list), m_first(first), m_scanAddress(first), m_scanEnd(last) {}
 
 bool Scan::nextRequest(engine::Request& request) {
     if (m_scanAddress > m_scanEnd) return false;
     emit asking(m_scanAddress);
     request.bytes = protocol::readRequest(protocol::addressField(m_scanAddress));
     request.address = m_scanAddress;
+    m_askedAddress = m_scanAddress;
+    if (m_clock) m_askedAtMs = m_clock->nowMs();
     ++m_scanAddress;
     return true;
 }
@@ -35,7 +37,11 @@ void Scan::replyTick(const engine::ReplyReader& reader) {
     const int listedCode = found.typeCode;
     found.typeCode = typeCode;
     if (listed && found.modelName().isEmpty()) found.typeCode = listedCode;
+    // The same reply is handed over on every tick: its first sight is the round trip.
+    if (m_clock && address == m_askedAddress && found.roundTripMs < 0)
+        found.roundTripMs = static_cast<int>(m_clock->nowMs() - m_askedAtMs);
     m_list.setInstrument(row, found);
+    m_lastRow = row;
 }
 
 int Scan::rowFor(int address) {

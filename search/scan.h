@@ -2,6 +2,7 @@
 // The scan of an address range: one read request per address, one send interval to answer, every
 // valid reply written into the instrument list. A client of the poll engine, which calls it on
 // every send and receive tick.
+#include "engine/monotonic_clock.h"
 #include "engine/poll_client.h"
 
 #include <QDateTime>
@@ -18,6 +19,9 @@ class Scan : public QObject, public engine::PollClient {
 
     // The time a new row is stamped with; the system clock unless a test gives its own.
     void setWallClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+    // With a clock, a reply from the address just asked records its round trip (request to the
+    // receive tick that saw the reply); without one it stays unknown.
+    void setClock(const engine::MonotonicClock* clock) { m_clock = clock; }
 
     // Send tick: the request to the next address, or false once the range is done.
     bool nextRequest(engine::Request& request) override;
@@ -29,6 +33,12 @@ class Scan : public QObject, public engine::PollClient {
     int scanAddress() const { return m_scanAddress; }
     qint16 scanEnd() const { return m_scanEnd; }
     qint16 foundCount() const { return m_foundCount; }
+    // The addresses asked so far and the size of the range.
+    int askedCount() const { return m_scanAddress - m_first; }
+    int rangeSize() const { return m_scanEnd >= m_first ? m_scanEnd - m_first + 1 : 0; }
+    // The row the last accepted reply went to; 0 before any.
+    int lastRow() const { return m_lastRow; }
+    InstrumentList& list() { return m_list; }
 
   signals:
     // The address just asked, for the progress label.
@@ -40,7 +50,12 @@ class Scan : public QObject, public engine::PollClient {
 
     InstrumentList& m_list;
     std::function<QDateTime()> m_now = &QDateTime::currentDateTime;
+    const engine::MonotonicClock* m_clock = nullptr;
+    int m_first = 0;
     int m_scanAddress = 0;
     qint16 m_scanEnd = 0;
     qint16 m_foundCount = 0;
+    int m_lastRow = 0;
+    int m_askedAddress = -1;
+    qint64 m_askedAtMs = 0;
 };

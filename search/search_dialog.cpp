@@ -1,5 +1,6 @@
 #include "search/search_dialog.h"
 
+#include "config/app_settings.h"
 #include "link/message_sink.h"
 #include "link/serial_link.h"
 #include "link/window_placement.h"
@@ -9,6 +10,7 @@
 #include "search/search_dialog_texts.h"
 #include "search/searching_window.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -108,6 +110,8 @@ SearchDialog::SearchDialog(serial::SerialLink& link, InstrumentList& list, seria
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text2 = new QLineEdit(this);
     m_text2->setObjectName(QStringLiteral("Text2"));
+    m_fastScan = new QCheckBox(kFastScan, this);
+    m_fastScan->setObjectName(QStringLiteral("FastScan"));
     m_command1 = new QPushButton(kOk, this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setDefault(true);
@@ -127,6 +131,7 @@ SearchDialog::SearchDialog(serial::SerialLink& link, InstrumentList& list, seria
     layout->addWidget(frame1);
     layout->addLayout(port);
     layout->addWidget(rangeRow(static_cast<RangeCaption*>(m_label2[2]), m_text1, m_text2, this));
+    layout->addWidget(m_fastScan);
     layout->addLayout(buttons);
 
     connect(m_command1, &QPushButton::clicked, this, &SearchDialog::onOk);
@@ -147,6 +152,20 @@ void SearchDialog::load() {
     m_label3[1]->setNum(m_link.baudRate());
     m_text1->setText(searchtext::kFirstDefault);
     m_text2->setText(searchtext::kLastDefault);
+    m_fastScan->setChecked(m_settings && m_settings->values().fastScan);
+}
+
+bool SearchDialog::fastScanChosen() const {
+    return m_fastScan->isChecked();
+}
+
+void SearchDialog::rememberFastScan() {
+    if (!m_settings || m_settings->values().fastScan == m_fastScan->isChecked()) return;
+    config::AppValues values = m_settings->values();
+    values.fastScan = m_fastScan->isChecked();
+    m_settings->setValues(values);
+    // A failed save is said once; the scan runs all the same.
+    m_settings->save(m_messages, this);
 }
 
 void SearchDialog::onOk() {
@@ -163,6 +182,7 @@ void SearchDialog::onOk() {
         m_messages.show(this, portmsg::textFor(serial::Overflow), portmsg::kTitle);
         return;
     }
+    rememberFastScan();
     Scan scan(m_list, first.value, last.value);
     hide();
     m_runSearching(scan);
@@ -171,5 +191,8 @@ void SearchDialog::onOk() {
 
 void SearchDialog::runSearchingWindow(Scan& scan) {
     SearchingWindow searching(scan, m_link, m_messages, m_mainArea, m_scanIntervals);
+    if (fastScanChosen())
+        searching.setFastScan(m_settings ? m_settings->values().replyTimeoutMs
+                                         : config::kDefaultReplyTimeoutMs);
     searching.exec();
 }

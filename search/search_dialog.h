@@ -9,6 +9,7 @@
 #include <functional>
 
 class InstrumentList;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,12 +18,21 @@ namespace serial {
 class MessageSink;
 class SerialLink;
 } // namespace serial
+namespace config {
+class AppSettings;
+}
 
 class SearchDialog : public QDialog {
     Q_OBJECT
   public:
     SearchDialog(serial::SerialLink& link, InstrumentList& list, serial::MessageSink& messages,
                  QWidget* mainArea);
+
+    // Where the "快速搜索" choice and the fast scan's reply time-out are kept. Without settings the
+    // box starts unticked and the fast scan waits the default time-out.
+    void setAppSettings(config::AppSettings* settings) { m_settings = settings; }
+    // The fast scan was chosen for the scan that OK starts.
+    bool fastScanChosen() const;
 
     // The scan window's send and receive intervals.
     void setScanIntervals(engine::Intervals intervals) { m_scanIntervals = intervals; }
@@ -37,6 +47,7 @@ class SearchDialog : public QDialog {
     QPushButton* command1() const { return m_command1; }
     QPushButton* command2() const { return m_command2; }
     QLabel* label3(int i) const { return m_label3[i]; }
+    QCheckBox* fastScanBox() const { return m_fastScan; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -45,6 +56,8 @@ class SearchDialog : public QDialog {
     void load();
     void onOk();
     void runSearchingWindow(Scan& scan);
+    // The box's state kept for the next run, when it changed.
+    void rememberFastScan();
 
     serial::SerialLink& m_link;
     InstrumentList& m_list;
@@ -52,12 +65,14 @@ class SearchDialog : public QDialog {
     QWidget* m_mainArea = nullptr;
     SearchingRunner m_runSearching;
     engine::Intervals m_scanIntervals = engine::kScanIntervals;
+    config::AppSettings* m_settings = nullptr;
 
     std::array<QLabel*, 5> m_label1{}; // Label1(0..4); index 3 is not used
     std::array<QLabel*, 3> m_label2{};
     std::array<QLabel*, 2> m_label3{};
     QLineEdit* m_text1 = nullptr;
     QLineEdit* m_text2 = nullptr;
+    QCheckBox* m_fastScan = nullptr;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
 };

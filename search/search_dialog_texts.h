@@ -19,6 +19,8 @@ inline const QString kRangeGap = QStringLiteral("       ");
 inline constexpr i18n::Text kRangeAfter = QT_TRANSLATE_NOOP("commtest", "到");
 inline const QString kFirstDefault = QStringLiteral("1");
 inline const QString kLastDefault = QStringLiteral("200");
+// Under the address range; off until the operator chooses it, then remembered.
+inline constexpr i18n::Text kFastScan = QT_TRANSLATE_NOOP("commtest", "快速搜索");
 inline constexpr i18n::Text kOk = QT_TRANSLATE_NOOP("commtest", "确定");
 inline constexpr i18n::Text kCancel = QT_TRANSLATE_NOOP("commtest", "取消");
 inline const QString kPortPrefix = QStringLiteral("COM");

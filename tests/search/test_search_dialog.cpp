@@ -1,14 +1,18 @@
 // The search dialog's OK and Cancel, with the scan window replaced by a recorder. The real scan
 // window runs behind it in the end-to-end test on a pseudo-terminal.
+#include "config/app_settings.h"
 #include "fake_link.h"
 #include "recording_sink.h"
 #include "search/instrument_list.h"
 #include "search/scan.h"
 #include "search/search_dialog.h"
 
+#include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -49,6 +53,8 @@ class TestSearchDialog : public QObject {
     void okFailures();
     void overflowLeavesThePortClosedForTheNextOk();
     void cancelTouchesNothing();
+    void fastScanRemembered_data();
+    void fastScanRemembered();
 };
 
 void TestSearchDialog::everyOpeningShowsTheLinkAfresh() {
@@ -166,6 +172,64 @@ void TestSearchDialog::cancelTouchesNothing() {
     QVERIFY(rig.started.isEmpty());
     QCOMPARE(rig.list.rows(), 3);
     QCOMPARE(rig.list.addressCell(2), QStringLiteral("0031（0x1FH）"));
+}
+
+void TestSearchDialog::fastScanRemembered_data() {
+    QTest::addColumn<bool>("stored"); // in the settings file before; false: no file (first run)
+    QTest::addColumn<bool>("click");  // the operator clicks the box
+    QTest::addColumn<bool>("ok");     // then OK (else Cancel)
+    QTest::addColumn<bool>("shown");  // the box when the dialog opened
+    QTest::addColumn<bool>("fileValue");
+    QTest::addColumn<bool>("fileWritten");
+    QTest::newRow("first run: off, nothing written") << false << false << true << false << false << false;
+    QTest::newRow("ticked and OK: kept") << false << true << true << false << true << true;
+    QTest::newRow("ticked and cancelled: not kept") << false << true << false << false << false << false;
+    QTest::newRow("kept from before, left alone") << true << false << true << true << true << true;
+    QTest::newRow("kept from before, unticked") << true << true << true << true << false << true;
+}
+
+void TestSearchDialog::fastScanRemembered() {
+    QFETCH(bool, stored);
+    QFETCH(bool, click);
+    QFETCH(bool, ok);
+    QFETCH(bool, shown);
+    QFETCH(bool, fileValue);
+    QFETCH(bool, fileWritten);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    if (stored) {
+        config::AppSettings before(dir.path());
+        config::AppValues values;
+        values.fastScan = true;
+        before.setValues(values);
+        QVERIFY(before.save());
+    }
+    config::AppSettings settings(dir.path());
+    RecordingSink loadMessages;
+    settings.load(loadMessages);
+
+    Rig rig;
+    bool chosen = false;
+    rig.dialog.setSearchingRunner([&](Scan&) {
+        chosen = rig.dialog.fastScanChosen();
+        rig.link.close();
+    });
+    rig.dialog.setAppSettings(&settings);
+    rig.dialog.hide();
+    rig.dialog.show();
+    QCOMPARE(rig.dialog.fastScanBox()->text(), QStringLiteral("快速搜索"));
+    QCOMPARE(rig.dialog.fastScanBox()->isChecked(), shown);
+    if (click) rig.dialog.fastScanBox()->click();
+    if (ok)
+        rig.ok();
+    else
+        QTest::mouseClick(rig.dialog.command2(), Qt::LeftButton);
+    if (ok) QCOMPARE(chosen, shown != click);
+    QCOMPARE(QFile::exists(settings.path()), fileWritten);
+    config::AppSettings after(dir.path());
+    after.load(loadMessages);
+    QCOMPARE(after.values().fastScan, fileValue);
+    QVERIFY(loadMessages.shown.isEmpty());
 }
 
 QTEST_MAIN(TestSearchDialog)

@@ -1,13 +1,16 @@
 // The search window: its labels, and every way it ends closes the port and keeps the rows.
+#include "engine/monotonic_clock.h"
 #include "fake_link.h"
 #include "recording_sink.h"
 #include "reply_frame.h"
+#include "search/fast_scan.h"
 #include "search/instrument_list.h"
 #include "search/scan.h"
 #include "search/searching_window.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -47,6 +50,8 @@ class TestSearchingWindow : public QObject {
     void endings_data();
     void endings();
     void unplugMidScan();
+    void progress_data();
+    void progress();
 };
 
 void TestSearchingWindow::labels() {
@@ -143,6 +148,79 @@ void TestSearchingWindow::unplugMidScan() {
     // A second failure report after the window closed shows nothing more.
     rig.link.unplug();
     QCOMPARE(rig.messages.shown.size(), 1);
+}
+
+void TestSearchingWindow::progress_data() {
+    QTest::addColumn<bool>("fast");
+    // Per address asked: what it answers (empty: silence). The scan of 1 to 10.
+    QTest::addColumn<QList<QByteArray>>("answers");
+    QTest::addColumn<int>("asking");
+    QTest::addColumn<int>("bar");
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<QString>("elapsed");
+    QTest::addColumn<QString>("left");
+
+    QTest::newRow("standard: three slots of 1360 ms over, seven to go")
+        << false << QList<QByteArray>{reply("01", "16"), reply("02", "16"), {}} << 4 << 3 << "2"
+        << "0:05"
+        << "0:13";
+    QTest::newRow("fast: two slots over, a reply and a time-out")
+        << true << QList<QByteArray>{reply("01", "16"), {}} << 3 << 2 << "1"
+        << "0:00"
+        << "0:00";
+}
+
+void TestSearchingWindow::progress() {
+    QFETCH(bool, fast);
+    QFETCH(QList<QByteArray>, answers);
+    QFETCH(int, asking);
+    QFETCH(int, bar);
+    QFETCH(QString, found);
+    QFETCH(QString, elapsed);
+    QFETCH(QString, left);
+
+    FakeLink link;
+    InstrumentList list;
+    RecordingSink messages;
+    Scan scan(list, 1, 10);
+    engine::ManualClock clock;
+    SearchingWindow window(scan, link, messages, nullptr, engine::kTicksByHand);
+    window.engine().setClock(clock);
+    if (fast) {
+        window.setFastScan(400);
+        window.fastScan()->setTicksByHand(true);
+    }
+    link.open();
+    window.show();
+    QCOMPARE(window.progressBar()->maximum(), 10);
+    QCOMPARE(window.leftLabel()->text(), QStringLiteral("--:--"));
+    for (int i = 0; i < answers.size(); ++i) {
+        const QByteArray& answer = answers[i];
+        if (fast) {
+            // The reply 30 ms after the request, then the scan's own wake-ups until it asks on.
+            clock.advance(30);
+            link.input = answer;
+            window.engine().receiveTick();
+            for (int n = 0; n < 10 && window.label4()->text() == QString::number(i + 1); ++n) {
+                clock.set(std::max(clock.nowMs(), window.fastScan()->wakeAtMs()));
+                window.engine().receiveTick();
+            }
+        } else {
+            clock.advance(engine::kScanIntervals.sendMs);
+            window.engine().sendTick();
+            link.input = answer;
+            window.engine().receiveTick();
+        }
+    }
+    if (!fast) {
+        clock.advance(engine::kScanIntervals.sendMs);
+        window.engine().sendTick();
+    }
+    QCOMPARE(window.label4()->text(), QString::number(asking));
+    QCOMPARE(window.progressBar()->value(), bar);
+    QCOMPARE(window.foundLabel()->text(), found);
+    QCOMPARE(window.elapsedLabel()->text(), elapsed);
+    QCOMPARE(window.leftLabel()->text(), left);
 }
 
 QTEST_MAIN(TestSearchingWindow)
