@@ -1,7 +1,7 @@
 #include "diagnosis/panel_texts.h"
 
 #include "diagnosis/dynamic_texts.h"
-#include "protocol/catalogue.h"
+#include "views/instrument_types.h"
 #include "views/led/led_captions.h"
 #include "views/multi/lcd_captions.h"
 
@@ -19,7 +19,7 @@ QStringList panelTexts() {
             texts << caption;
     texts << lcd::kPowerFailure << lcd::kInstantFlow << lcd::kInstantHeat << lcd::kTotalFlow
           << lcd::kTotalHeat << lcd::kSetValue << lcd::kManualOutput << lcd::kAutomaticOutput;
-    for (const protocol::CatalogueEntry& entry : protocol::catalogue())
-        texts << entry.modelName;
+    for (const views::InstrumentType& entry : views::instrumentTypes())
+        texts << entry.model;
     return texts;
 }

@@ -11,7 +11,7 @@
 #include "fake_link.h"
 #include "i18n/translation.h"
 #include "link/port_settings_dialog.h"
-#include "protocol/catalogue.h"
+#include "views/instrument_types.h"
 #include "recording_sink.h"
 #include "reply_frame.h"
 #include "search/diagnosis_gate.h"
@@ -89,7 +89,6 @@ class TestEnglishWindows : public QObject {
     QTemporaryDir m_dir;
     FakeLink m_link;
     RecordingSink m_sink;
-    protocol::LineTexts m_line;
     InstrumentList m_list;
 
   private slots:
@@ -97,9 +96,11 @@ class TestEnglishWindows : public QObject {
         QVERIFY(m_english.install(i18n::Language::English, translationsDir()));
         // One instrument found, as the scan writes it.
         m_list.addRow();
-        m_list.setText(1, 0, QStringLiteral("1"));
-        m_list.setText(1, 1, QStringLiteral("0001（0x01H）"));
-        m_list.setText(1, 2, protocol::modelNameOf(0x8A));
+        Instrument found;
+        found.address = 1;
+        found.addressText = "01";
+        found.typeCode = 0x8A;
+        m_list.setInstrument(1, found);
     }
 
     void windows_data() {
@@ -112,10 +113,10 @@ class TestEnglishWindows : public QObject {
             return w;
         }) << "Communication Test";
         QTest::newRow("search dialog") << std::function<QWidget*()>([self] {
-            return new SearchDialog(self->m_link, self->m_line, self->m_list, self->m_sink, nullptr);
+            return new SearchDialog(self->m_link, self->m_list, self->m_sink, nullptr);
         }) << "Search";
         QTest::newRow("search window") << std::function<QWidget*()>([self] {
-            auto* scan = new Scan(self->m_link, self->m_line, self->m_list, 1, 3);
+            auto* scan = new Scan(self->m_list, 1, 3);
             auto* w = new SearchingWindow(*scan, self->m_link, self->m_sink, nullptr);
             scan->setParent(w);
             return w;
@@ -132,8 +133,7 @@ class TestEnglishWindows : public QObject {
                                             {{"ttyUSB0", "FT232R", "FTDI", "A5", "/dev/ttyUSB0"}});
         }) << "Configuration";
         QTest::newRow("diagnosis window") << std::function<QWidget*()>([self] {
-            return new DynamicWindow(self->m_link, self->m_line, self->m_list, self->m_sink,
-                                     self->m_dir.path(), nullptr);
+            return new DynamicWindow(self->m_link, self->m_sink, self->m_dir.path(), nullptr);
         }) << "Data Diagnosis";
     }
     void windows() {
@@ -163,12 +163,12 @@ class TestEnglishWindows : public QObject {
     // Every page of every instrument type's panel, as the diagnosis window shows it.
     void panels_data() {
         QTest::addColumn<QString>("model");
-        for (const protocol::CatalogueEntry& e : protocol::catalogue())
-            QTest::newRow(qPrintable(QString::number(e.code, 16))) << e.modelName;
+        for (const views::InstrumentType& e : views::instrumentTypes())
+            QTest::newRow(qPrintable(QString::number(e.code, 16))) << e.model;
     }
     void panels() {
         QFETCH(QString, model);
-        const protocol::CatalogueEntry* entry = protocol::entryForModel(model);
+        const views::InstrumentType* entry = views::typeForModel(model);
         decode::DecodeSession session;
         QVERIFY(session.layOutFor(model));
         panel::PanelWidget widget(m_dir.path());
