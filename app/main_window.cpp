@@ -12,6 +12,7 @@
 #include "search/index_window.h"
 #include "search/instrument_list.h"
 #include "search/search_dialog.h"
+#include "terminal/ui/terminal_window.h"
 
 #include <QDateTime>
 #include <QLabel>
@@ -40,7 +41,10 @@ MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages, 
     loadSettings();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The terminal leaves the hub before the hub goes.
+    delete m_terminal;
+}
 
 QString MainWindow::settingsPath() const {
     return serial::settingsFilePath(m_programDir);
@@ -66,8 +70,9 @@ void MainWindow::startUp() {
     }
     if (!m_settingsProblem.isEmpty()) {
         const QString text =
-            m_portKept ? texts::kDefaultRateInUse.arg(settingsPath(), m_settingsProblem).arg(m_link.portNumber())
-                       : texts::kDefaultsInUse.arg(settingsPath(), m_settingsProblem);
+            m_portKept
+                ? texts::kDefaultRateInUse.arg(settingsPath(), m_settingsProblem).arg(m_link.portNumber())
+                : texts::kDefaultsInUse.arg(settingsPath(), m_settingsProblem);
         m_messages.show(this, text, texts::kDefaultsInUseTitle);
     }
     m_appSettings.load(m_messages, this);
@@ -110,7 +115,10 @@ void MainWindow::buildMenus() {
     connect(findChild<QAction*>(QStringLiteral("Searched")), &QAction::triggered, this, &MainWindow::newScan);
     connect(findChild<QAction*>(QStringLiteral("diagnose")), &QAction::triggered, this,
             &MainWindow::openDiagnosis);
-    connect(findChild<QAction*>(QStringLiteral("station")), &QAction::triggered, this, &MainWindow::configure);
+    connect(findChild<QAction*>(QStringLiteral("station")), &QAction::triggered, this,
+            &MainWindow::configure);
+    connect(findChild<QAction*>(QStringLiteral("terminal")), &QAction::triggered, this,
+            &MainWindow::openTerminal);
     // Exit ends the program (the other placeholder entries stay without action).
     connect(findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
 }
@@ -169,19 +177,45 @@ void MainWindow::toolbarButtonClicked(const QString& key) {
         openDiagnosis();
     else if (key == QLatin1String("TConfig"))
         configure();
+    else if (key == QLatin1String("TTerminal"))
+        openTerminal();
+}
+
+void MainWindow::takePortFromTerminal() {
+    if (m_terminal) m_terminal->releasePort();
+}
+
+terminal::TerminalWindow* MainWindow::terminalWindow() const { return m_terminal; }
+
+void MainWindow::openTerminal() {
+    if (!m_terminal) {
+        m_terminal = new terminal::TerminalWindow(m_link, m_hub, m_messages);
+        m_terminal->setAttribute(Qt::WA_DeleteOnClose);
+        QMdiSubWindow* sub = m_area->addSubWindow(m_terminal);
+        sub->resize(900, 560);
+    }
+    m_terminal->show();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(m_terminal->parentWidget())) {
+        sub->showNormal();
+        m_area->setActiveSubWindow(sub);
+        sub->raise();
+    }
 }
 
 void MainWindow::newScan() {
+    takePortFromTerminal();
     m_list->reset();
     showSearchDialog();
 }
 
 void MainWindow::portSettings() {
+    takePortFromTerminal();
     if (m_link.isOpen()) m_link.close();
     showPortSettingsDialog();
 }
 
 void MainWindow::openDiagnosis() {
+    takePortFromTerminal();
     if (checkDiagnosable(*m_list, m_messages, this)) showDiagnosisWindow();
 }
 
@@ -198,6 +232,7 @@ void MainWindow::setPollIntervals(engine::Intervals scan, engine::Intervals diag
 void MainWindow::showSearchDialog() {
     SearchDialog dialog(m_link, *m_list, m_messages, m_area);
     dialog.setScanIntervals(m_scanIntervals);
+    dialog.setTrafficHub(&m_hub);
     dialog.exec();
 }
 
@@ -210,8 +245,10 @@ void MainWindow::showDiagnosisWindow() {
     // The gate has passed: the current row holds an instrument.
     const Instrument* chosen = m_list->currentInstrument();
     if (!chosen) return;
-    if (!m_dynamic)
+    if (!m_dynamic) {
         m_dynamic = new DynamicWindow(m_link, m_messages, m_programDir, m_area, m_diagnosisIntervals);
+        m_hub.attach(m_dynamic->engine());
+    }
     m_dynamic->showModal(*chosen);
 }
 

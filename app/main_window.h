@@ -3,8 +3,10 @@
 // three commands that lead to the other windows.
 #include "config/app_settings.h"
 #include "engine/intervals.h"
+#include "engine/traffic_hub.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class QAction;
@@ -14,6 +16,9 @@ class QTimer;
 class InstrumentList;
 class IndexWindow;
 class DynamicWindow;
+namespace terminal {
+class TerminalWindow;
+}
 
 namespace serial {
 class SerialLink;
@@ -40,6 +45,12 @@ class MainWindow : public QMainWindow {
     void openDiagnosis();
     // The 配置 command (menu "station", toolbar "TConfig").
     void configure();
+    // The 终端 command (menu "terminal", toolbar "TTerminal"): the one terminal window, opened
+    // or raised.
+    void openTerminal();
+    terminal::TerminalWindow* terminalWindow() const;
+    // Every engine of the program reports its traffic here.
+    engine::TrafficHub& trafficHub() { return m_hub; }
 
     // The send and receive intervals of the scan window and of the diagnosis window, for the
     // openings after this call (the defaults are the program's; tests run faster ones).
@@ -72,6 +83,8 @@ class MainWindow : public QMainWindow {
     void buildToolbar();
     void buildStatusBar();
     void updateClock();
+    // A scan or diagnosis is about to take the port: the terminal's sending or listening stops.
+    void takePortFromTerminal();
 
     serial::SerialLink& m_link;
     serial::MessageSink& m_messages;
@@ -79,6 +92,8 @@ class MainWindow : public QMainWindow {
     QString m_settingsProblem;
     bool m_portKept = false; // the settings file's port was used though its rate was not
     config::AppSettings m_appSettings;
+    // Declared before the windows whose engines report to it.
+    engine::TrafficHub m_hub;
     engine::Intervals m_scanIntervals = engine::kScanIntervals;
     engine::Intervals m_diagnosisIntervals = engine::kDiagnosisIntervals;
     std::unique_ptr<InstrumentList> m_list;
@@ -86,6 +101,7 @@ class MainWindow : public QMainWindow {
     IndexWindow* m_index = nullptr;
     // One diagnosis window for the whole run: its page counter outlives each showing.
     DynamicWindow* m_dynamic = nullptr;
+    QPointer<terminal::TerminalWindow> m_terminal;
     QLabel* m_timePanel = nullptr;
     QLabel* m_datePanel = nullptr;
     QTimer* m_clock = nullptr;

@@ -1,5 +1,7 @@
 #include "search/search_dialog.h"
 
+#include "engine/traffic_hub.h"
+
 #include "link/message_sink.h"
 #include "link/serial_link.h"
 #include "link/window_placement.h"
@@ -171,5 +173,6 @@ void SearchDialog::onOk() {
 
 void SearchDialog::runSearchingWindow(Scan& scan) {
     SearchingWindow searching(scan, m_link, m_messages, m_mainArea, m_scanIntervals);
+    if (m_hub) m_hub->attach(searching.engine());
     searching.exec();
 }
