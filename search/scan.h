@@ -2,6 +2,7 @@
 // The scan of an address range: one read request per address, one send interval to answer, every
 // valid reply written into the instrument list. A client of the poll engine, which calls it on
 // every send and receive tick.
+#include "engine/monotonic_clock.h"
 #include "engine/poll_client.h"
 
 #include <QDateTime>
@@ -18,6 +19,13 @@ class Scan : public QObject, public engine::PollClient {
 
     // The time a new row is stamped with; the system clock unless a test gives its own.
     void setWallClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+    // The engine's clock, for each found instrument's round trip: from the request's last byte
+    // (its write time plus its line time at `baud`, 10 bits a character) to the receive tick that
+    // holds the reply. Without a clock no round trip is measured.
+    void setClock(const engine::MonotonicClock* clock, int baud) {
+        m_clock = clock;
+        m_baud = baud;
+    }
 
     // Send tick: the request to the next address, or false once the range is done.
     bool nextRequest(engine::Request& request) override;
@@ -40,6 +48,9 @@ class Scan : public QObject, public engine::PollClient {
 
     InstrumentList& m_list;
     std::function<QDateTime()> m_now = &QDateTime::currentDateTime;
+    const engine::MonotonicClock* m_clock = nullptr;
+    int m_baud = 0;
+    qint64 m_requestEndMs = -1; // -1 once the current request's reply was timed
     int m_scanAddress = 0;
     qint16 m_scanEnd = 0;
     qint16 m_foundCount = 0;

@@ -61,6 +61,7 @@ void SearchingWindow::showEvent(QShowEvent* event) {
     if (m_loaded) return;
     m_loaded = true;
     placeFromCentre(*this, m_mainArea, kLeftOfCentreTwips, kAboveCentreTwips);
+    m_scan.setClock(&m_engine.clock(), m_link.baudRate());
     m_engine.start(m_scan, m_intervals);
 }
 
