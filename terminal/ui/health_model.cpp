@@ -19,8 +19,16 @@ void HealthModel::sync() {
         endResetModel();
         return;
     }
-    m_rows = std::move(rows);
-    if (!m_rows.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
+    // Only rows whose figures moved are redrawn.
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const AddressHealth& a = rows[r].second;
+        const AddressHealth& b = m_rows[r].second;
+        const bool same = rows[r].first == m_rows[r].first && a.requests == b.requests &&
+                          a.accepted == b.accepted && a.badChecks == b.badChecks && a.missing == b.missing &&
+                          a.timed == b.timed && a.roundTripSum == b.roundTripSum;
+        m_rows[r] = rows[r];
+        if (!same) emit dataChanged(index(int(r), 0), index(int(r), kColumns - 1));
+    }
 }
 
 int HealthModel::rowCount(const QModelIndex& parent) const {

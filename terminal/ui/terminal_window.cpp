@@ -47,7 +47,8 @@ TerminalWindow::TerminalWindow(serial::SerialLink& link, engine::TrafficHub& hub
     connect(&m_engine, &engine::PollEngine::finished, this, &TerminalWindow::updateState);
     connect(&m_engine, &engine::PollEngine::lost, this, &TerminalWindow::onLost);
     m_refresh = new QTimer(this);
-    m_refresh->setInterval(200);
+    // Twice a second: drawing the table is most of what an open terminal costs.
+    m_refresh->setInterval(500);
     connect(m_refresh, &QTimer::timeout, this, &TerminalWindow::refresh);
     m_refresh->start();
     updateState();
@@ -138,6 +139,7 @@ void TerminalWindow::buildControls() {
     grid->addWidget(m_stop, 1, 4);
 
     m_status = new QLabel;
+    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(split, 1);
@@ -163,10 +165,11 @@ void TerminalWindow::buildControls() {
     connect(m_send, &QPushButton::clicked, this, &TerminalWindow::sendClicked);
     connect(m_stop, &QPushButton::clicked, this, &TerminalWindow::releasePort);
     connect(m_listen, &QPushButton::clicked, this, &TerminalWindow::listen);
-    // Scrolled away from the newest line: stay there.
-    connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        if (value < m_view->verticalScrollBar()->maximum() && m_view->verticalScrollBar()->isSliderDown())
-            m_follow->setChecked(false);
+    // The operator scrolling decides: away from the newest line stays there, back down follows.
+    QScrollBar* scroll = m_view->verticalScrollBar();
+    connect(scroll, &QScrollBar::actionTriggered, this, [this, scroll] {
+        QTimer::singleShot(0, this,
+                           [this, scroll] { m_follow->setChecked(scroll->value() == scroll->maximum()); });
     });
 }
 
@@ -174,8 +177,10 @@ void TerminalWindow::refresh() {
     const bool added = m_model->sync();
     m_healthModel->sync();
     if (added && m_follow->isChecked()) m_view->scrollToBottom();
-    m_status->setText(m_model->paused() ? texts::kLines.arg(m_model->rowCount()).arg(m_model->waiting())
-                                        : texts::kLinesShown.arg(m_model->rowCount()));
+    const QString status = m_model->paused() ? texts::kLines.arg(m_model->rowCount()).arg(m_model->waiting())
+                                             : texts::kLinesShown.arg(m_model->rowCount());
+    // A label's new text lays the window out again: only when it changed.
+    if (status != m_status->text()) m_status->setText(status);
 }
 
 void TerminalWindow::setFollow(bool follow) {

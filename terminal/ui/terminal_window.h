@@ -51,7 +51,7 @@ class TerminalWindow : public QWidget {
     bool sendReadRequest(const QString& address, bool repeat, int intervalMs);
     bool sendText(const QString& typed, bool appendCheck, bool repeat, int intervalMs);
     bool listen();
-    // The models brought up to the log (the window's timer does this every 200 ms).
+    // The models brought up to the log (the window's timer does this every 500 ms).
     void refresh();
     void setFollow(bool follow);
     // Typed address filter ("" shows all); false with a message when it cannot be read.
