@@ -47,6 +47,9 @@ void TrafficLog::append(TrafficLine line, qint64 timeMs) {
         m_wallBase = m_wallClock();
     }
     line.wallMs = m_wallBase + (timeMs - m_monoBase);
+    // Held for hours: exactly its own bytes, not a share of a larger buffer (the pending input,
+    // say, whose room only grows).
+    line.bytes.squeeze();
     const size_t slot = static_cast<size_t>(m_end % m_capacity);
     if (m_ring.size() < static_cast<size_t>(m_capacity)) {
         if (slot >= m_ring.size()) m_ring.resize(slot + 1);

@@ -75,6 +75,8 @@ class TestTerminalWindow : public QObject {
     void listenNeverWrites();
     void pauseAndFilter_data();
     void pauseAndFilter();
+    void rowsFollowTheRing_data();
+    void rowsFollowTheRing();
 };
 
 void TestTerminalWindow::oneWindowFromMenuAndToolbar() {
@@ -262,6 +264,46 @@ void TestTerminalWindow::pauseAndFilter() {
     QCOMPARE(rig.window.trafficModel().rowCount(), rowsAfterResume);
     QVERIFY(!rig.window.setFilter(QStringLiteral("0x")));
     QCOMPARE(rig.messages.shown.size(), 1);
+}
+
+void TestTerminalWindow::rowsFollowTheRing_data() {
+    QTest::addColumn<bool>("pausedWhileWrapping");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QList<int>>("addresses"); // of the rows after resuming
+    QTest::newRow("running: the newest four") << false << -1 << QList<int>{6, 7, 8, 9};
+    QTest::newRow("paused: lines that left the ring are gone, the rest come")
+        << true << -1 << QList<int>{6, 7, 8, 9};
+    QTest::newRow("filtered while wrapping") << false << 8 << QList<int>{8};
+}
+
+void TestTerminalWindow::rowsFollowTheRing() {
+    QFETCH(bool, pausedWhileWrapping);
+    QFETCH(int, filter);
+    QFETCH(QList<int>, addresses);
+    terminal::TrafficLog log(4);
+    terminal::TrafficModel model(log);
+    model.setAddressFilter(filter);
+    auto replyFrom = [&log](int address) {
+        engine::TrafficEvent e;
+        e.kind = engine::TrafficKind::ReplyAccepted;
+        e.bytes = reply(protocol::addressField(address), "02");
+        e.address = address;
+        log.onTraffic(e);
+    };
+    for (int a = 0; a < 3; ++a)
+        replyFrom(a);
+    model.sync();
+    model.setPaused(pausedWhileWrapping);
+    for (int a = 3; a < 10; ++a) {
+        replyFrom(a);
+        model.sync();
+    }
+    if (pausedWhileWrapping) QCOMPARE(model.rowCount(), 0); // all three shown rows left the ring
+    model.setPaused(false);
+    QList<int> shown;
+    for (int r = 0; r < model.rowCount(); ++r)
+        shown << model.line(r).address;
+    QCOMPARE(shown, addresses);
 }
 
 QTEST_MAIN(TestTerminalWindow)
