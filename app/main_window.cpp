@@ -19,6 +19,7 @@
 #include "search/instrument_list.h"
 #include "search/list_file.h"
 #include "search/search_dialog.h"
+#include "terminal/ui/terminal_window.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -58,7 +59,10 @@ MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages,
     loadSettings();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The terminal leaves the hub before the hub goes.
+    delete m_terminal;
+}
 
 QString MainWindow::settingsPath() const {
     return QDir(m_settingsFolder).filePath(QStringLiteral("Communicate.txt"));
@@ -136,6 +140,8 @@ void MainWindow::buildMenus() {
     };
     for (const auto& [name, command] : commands)
         connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, command);
+    connect(findChild<QAction*>(QStringLiteral("terminal")), &QAction::triggered, this,
+            &MainWindow::openTerminal);
     // Exit ends the program (the other placeholder entries stay without action).
     connect(findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
 }
@@ -209,19 +215,45 @@ void MainWindow::toolbarButtonClicked(const QString& key) {
         configure();
     else if (key == QLatin1String("THelp"))
         showManual();
+    else if (key == QLatin1String("TTerminal"))
+        openTerminal();
+}
+
+void MainWindow::takePortFromTerminal() {
+    if (m_terminal) m_terminal->releasePort();
+}
+
+terminal::TerminalWindow* MainWindow::terminalWindow() const { return m_terminal; }
+
+void MainWindow::openTerminal() {
+    if (!m_terminal) {
+        m_terminal = new terminal::TerminalWindow(m_link, m_hub, m_messages);
+        m_terminal->setAttribute(Qt::WA_DeleteOnClose);
+        QMdiSubWindow* sub = m_area->addSubWindow(m_terminal);
+        sub->resize(900, 560);
+    }
+    m_terminal->show();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(m_terminal->parentWidget())) {
+        sub->showNormal();
+        m_area->setActiveSubWindow(sub);
+        sub->raise();
+    }
 }
 
 void MainWindow::newScan() {
+    takePortFromTerminal();
     m_list->reset();
     showSearchDialog();
 }
 
 void MainWindow::portSettings() {
+    takePortFromTerminal();
     if (m_link.isOpen()) m_link.close();
     showPortSettingsDialog();
 }
 
 void MainWindow::openDiagnosis() {
+    takePortFromTerminal();
     if (checkDiagnosable(*m_list, m_messages, this)) showDiagnosisWindow();
 }
 
@@ -369,6 +401,7 @@ void MainWindow::showSearchDialog() {
     SearchDialog dialog(m_link, *m_list, m_messages, m_area);
     dialog.setAppSettings(&m_appSettings);
     dialog.setScanIntervals(m_scanIntervals);
+    dialog.setTrafficHub(&m_hub);
     dialog.exec();
 }
 
@@ -388,6 +421,7 @@ void MainWindow::showDiagnosisWindow() {
                     m_lastReadings.record(instrument, readings, QDateTime::currentDateTime());
                 });
         m_dynamic->engine().addListener(&m_traffic);
+        m_hub.attach(m_dynamic->engine());
     }
     m_dynamic->showModal(*chosen);
 }

@@ -3,11 +3,13 @@
 // three commands that lead to the other windows.
 #include "config/app_settings.h"
 #include "engine/intervals.h"
+#include "engine/traffic_hub.h"
 #include "help/traffic_ring.h"
 #include "report/last_readings.h"
 #include "report/report_html.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class QAction;
@@ -19,6 +21,9 @@ class QTimer;
 class InstrumentList;
 class IndexWindow;
 class DynamicWindow;
+namespace terminal {
+class TerminalWindow;
+}
 
 namespace serial {
 class SerialLink;
@@ -48,6 +53,12 @@ class MainWindow : public QMainWindow {
     void openDiagnosis();
     // The 配置 command (menu "station", toolbar "TConfig").
     void configure();
+    // The 终端 command (menu "terminal", toolbar "TTerminal"): the one terminal window, opened
+    // or raised.
+    void openTerminal();
+    terminal::TerminalWindow* terminalWindow() const;
+    // Every engine of the program reports its traffic here.
+    engine::TrafficHub& trafficHub() { return m_hub; }
 
     // 文件: the instrument list from and to a CSV file. A file that cannot be read leaves the list
     // as it was.
@@ -120,6 +131,8 @@ protected:
     void buildStatusBar();
     // Shows the time and date, then sleeps until what they show next changes.
     void updateClock();
+    // A scan or diagnosis is about to take the port: the terminal's sending or listening stops.
+    void takePortFromTerminal();
 
     serial::SerialLink& m_link;
     serial::MessageSink& m_messages;
@@ -128,6 +141,8 @@ protected:
     QString m_settingsProblem;
     bool m_portKept = false; // the settings file's port was used though its rate was not
     config::AppSettings m_appSettings;
+    // Declared before the windows whose engines report to it.
+    engine::TrafficHub m_hub;
     engine::Intervals m_scanIntervals = engine::kScanIntervals;
     engine::Intervals m_diagnosisIntervals = engine::kDiagnosisIntervals;
     std::unique_ptr<InstrumentList> m_list;
@@ -139,6 +154,7 @@ protected:
     QMdiSubWindow* m_indexFrame = nullptr;
     // One diagnosis window for the whole run: its page counter outlives each showing.
     DynamicWindow* m_dynamic = nullptr;
+    QPointer<terminal::TerminalWindow> m_terminal;
     QLabel* m_timePanel = nullptr;
     QLabel* m_datePanel = nullptr;
     QTimer* m_clock = nullptr;

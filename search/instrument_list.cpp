@@ -16,6 +16,8 @@ QString cellText(int row, const Instrument& instrument, int col) {
         return addressCellText(instrument);
     case InstrumentList::kTypeColumn:
         return instrument.modelName();
+    case InstrumentList::kRemarkColumn:
+        return instrument.roundTripMs < 0 ? QString() : QStringLiteral("%1 ms").arg(instrument.roundTripMs);
     default:
         return {};
     }

@@ -19,6 +19,8 @@ class InstrumentList : public QAbstractTableModel {
     static constexpr int kColumns = 4;
     static constexpr int kAddressColumn = 1;
     static constexpr int kTypeColumn = 2;
+    // The round trip of the scan reply, "35 ms"; empty when not measured.
+    static constexpr int kRemarkColumn = 3;
 
     explicit InstrumentList(QObject* parent = nullptr);
 

@@ -6,6 +6,8 @@
 #include "search/instrument_list.h"
 #include "views/instrument_types.h"
 
+#include <algorithm>
+
 Scan::Scan(InstrumentList& list, qint16 first, qint16 last, QObject* parent)
     : QObject(parent), m_list(list), m_first(first), m_scanAddress(first), m_scanEnd(last) {}
 
@@ -15,7 +17,10 @@ bool Scan::nextRequest(engine::Request& request) {
     request.bytes = protocol::readRequest(protocol::addressField(m_scanAddress));
     request.address = m_scanAddress;
     m_askedAddress = m_scanAddress;
-    if (m_clock) m_askedAtMs = m_clock->nowMs();
+    if (m_clock) {
+        const qint64 lineMs = m_baud > 0 ? (request.bytes.size() * 10 * 1000 + m_baud - 1) / m_baud : 0;
+        m_requestEndMs = m_clock->nowMs() + lineMs;
+    }
     ++m_scanAddress;
     return true;
 }
@@ -37,9 +42,11 @@ void Scan::replyTick(const engine::ReplyReader& reader) {
     const int listedCode = found.typeCode;
     found.typeCode = typeCode;
     if (listed && found.modelName().isEmpty()) found.typeCode = listedCode;
-    // The same reply is handed over on every tick: its first sight is the round trip.
-    if (m_clock && address == m_askedAddress && found.roundTripMs < 0)
-        found.roundTripMs = static_cast<int>(m_clock->nowMs() - m_askedAtMs);
+    // The first tick that holds the reply times it; later ticks hold the same line.
+    if (m_clock && m_requestEndMs >= 0 && address == m_askedAddress) {
+        found.roundTripMs = static_cast<int>(std::max<qint64>(0, m_clock->nowMs() - m_requestEndMs));
+        m_requestEndMs = -1;
+    }
     m_list.setInstrument(row, found);
     m_lastRow = row;
 }

@@ -19,9 +19,13 @@ class Scan : public QObject, public engine::PollClient {
 
     // The time a new row is stamped with; the system clock unless a test gives its own.
     void setWallClock(std::function<QDateTime()> now) { m_now = std::move(now); }
-    // With a clock, a reply from the address just asked records its round trip (request to the
-    // receive tick that saw the reply); without one it stays unknown.
-    void setClock(const engine::MonotonicClock* clock) { m_clock = clock; }
+    // The engine's clock, for each found instrument's round trip: from the request's last byte
+    // (its write time plus its line time at `baud`, 10 bits a character) to the receive tick that
+    // holds the reply. Without a clock no round trip is measured.
+    void setClock(const engine::MonotonicClock* clock, int baud) {
+        m_clock = clock;
+        m_baud = baud;
+    }
 
     // Send tick: the request to the next address, or false once the range is done.
     bool nextRequest(engine::Request& request) override;
@@ -52,10 +56,11 @@ class Scan : public QObject, public engine::PollClient {
     std::function<QDateTime()> m_now = &QDateTime::currentDateTime;
     const engine::MonotonicClock* m_clock = nullptr;
     int m_first = 0;
+    int m_baud = 0;
+    qint64 m_requestEndMs = -1; // -1 once the current request's reply was timed
     int m_scanAddress = 0;
     qint16 m_scanEnd = 0;
     qint16 m_foundCount = 0;
     int m_lastRow = 0;
     int m_askedAddress = -1;
-    qint64 m_askedAtMs = 0;
 };

@@ -1,6 +1,8 @@
 #include "search/search_dialog.h"
 
 #include "config/app_settings.h"
+#include "engine/traffic_hub.h"
+
 #include "link/message_sink.h"
 #include "link/serial_link.h"
 #include "link/window_placement.h"
@@ -194,5 +196,6 @@ void SearchDialog::runSearchingWindow(Scan& scan) {
     if (fastScanChosen())
         searching.setFastScan(m_settings ? m_settings->values().replyTimeoutMs
                                          : config::kDefaultReplyTimeoutMs);
+    if (m_hub) m_hub->attach(searching.engine());
     searching.exec();
 }

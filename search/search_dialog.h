@@ -8,6 +8,9 @@
 #include <array>
 #include <functional>
 
+namespace engine {
+class TrafficHub;
+}
 class InstrumentList;
 class QCheckBox;
 class QLabel;
@@ -36,6 +39,8 @@ class SearchDialog : public QDialog {
 
     // The scan window's send and receive intervals.
     void setScanIntervals(engine::Intervals intervals) { m_scanIntervals = intervals; }
+    // Where the scan's traffic goes besides the scan (the terminal listens there); may be null.
+    void setTrafficHub(engine::TrafficHub* hub) { m_hub = hub; }
 
     // Shows the scan window for a scan that is ready to run and returns when it has closed. The
     // default runs a SearchingWindow modally; tests put their own driver here.
@@ -66,6 +71,7 @@ class SearchDialog : public QDialog {
     SearchingRunner m_runSearching;
     engine::Intervals m_scanIntervals = engine::kScanIntervals;
     config::AppSettings* m_settings = nullptr;
+    engine::TrafficHub* m_hub = nullptr;
 
     std::array<QLabel*, 5> m_label1{}; // Label1(0..4); index 3 is not used
     std::array<QLabel*, 3> m_label2{};

@@ -119,6 +119,7 @@ void SearchingWindow::showEvent(QShowEvent* event) {
     placeFromCentre(*this, m_mainArea, kLeftOfCentreTwips, kAboveCentreTwips);
     m_startMs = m_engine.clock().nowMs();
     m_clockTimer.start();
+    m_scan.setClock(&m_engine.clock(), m_link.baudRate());
     if (m_fast)
         m_fast->start();
     else

@@ -56,6 +56,8 @@ class TestScan : public QObject {
     void sameReplyOnEveryReceiveTickKeepsOneRow();
     void sendTickWaitsForArrivingReply();
     void rowsKeepWhenAndHowTheyWereFound();
+    void remarkHoldsTheRoundTrip_data();
+    void remarkHoldsTheRoundTrip();
 };
 
 void TestScan::requests_data() {
@@ -228,6 +230,46 @@ void TestScan::rowsKeepWhenAndHowTheyWereFound() {
     QCOMPARE(two->foundAt, first.addSecs(2));
     QCOMPARE(two->roundTripMs, -1);
     QCOMPARE(list.typeCell(2), QString());
+}
+
+void TestScan::remarkHoldsTheRoundTrip_data() {
+    QTest::addColumn<int>("baud");   // 0: no clock given
+    QTest::addColumn<int>("partMs"); // first half of the reply read this long after the request; -1 none
+    QTest::addColumn<int>("crMs");   // the rest, with its CR
+    QTest::addColumn<QString>("remark");
+    QTest::newRow("9600: 8 bytes take 9 ms") << 9600 << -1 << 45 << "36 ms";
+    QTest::newRow("19200: 5 ms") << 19200 << -1 << 40 << "35 ms";
+    QTest::newRow("timed at the CR, not the first byte") << 9600 << 20 << 60 << "51 ms";
+    QTest::newRow("reply faster than the request's line time") << 9600 << -1 << 5 << "0 ms";
+    QTest::newRow("no clock, no remark") << 0 << -1 << 45 << "";
+}
+
+void TestScan::remarkHoldsTheRoundTrip() {
+    QFETCH(int, baud);
+    QFETCH(int, partMs);
+    QFETCH(int, crMs);
+    QFETCH(QString, remark);
+    ScanRig rig(1, 1);
+    auto& [link, list, scan, engine] = rig;
+    engine::ManualClock clock(5000);
+    if (baud > 0) scan.setClock(&clock, baud);
+    engine.sendTick();
+    const QByteArray full = reply("01", "16");
+    if (partMs >= 0) {
+        clock.advance(partMs);
+        link.input = full.left(6);
+        engine.receiveTick();
+        clock.advance(crMs - partMs);
+        link.input = full.mid(6);
+    } else {
+        clock.advance(crMs);
+        link.input = full;
+    }
+    engine.receiveTick();
+    // Later ticks hold the same line and keep the first figure.
+    clock.advance(80);
+    engine.receiveTick();
+    QCOMPARE(list.text(1, InstrumentList::kRemarkColumn), remark);
 }
 
 QTEST_GUILESS_MAIN(TestScan)

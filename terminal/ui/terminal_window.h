@@ -1,0 +1,103 @@
+#pragma once
+// The terminal: every line of traffic of every engine, judged, with the bus health beside it; and
+// the hand sender and the listener, which use the port only while nothing else does.
+//
+// A scan or diagnosis window started while the terminal sends or listens stops that first: the
+// main window calls releasePort() before it opens one.
+#include "engine/poll_engine.h"
+#include "terminal/hand_sender.h"
+#include "terminal/traffic_log.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTableView;
+class QTimer;
+namespace engine {
+class TrafficHub;
+}
+namespace serial {
+class MessageSink;
+class SerialLink;
+} // namespace serial
+
+namespace terminal {
+
+class HealthModel;
+class TrafficModel;
+
+class TerminalWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Input looked at every 20 ms while sending or listening: round trips to within 20 ms.
+    static constexpr int kReceiveMs = 20;
+    // A frame sent once waits this long for its reply before the port closes.
+    static constexpr int kOnceWindowMs = 1000;
+
+    TerminalWindow(serial::SerialLink& link, engine::TrafficHub& hub, serial::MessageSink& messages,
+                   QWidget* parent = nullptr);
+    ~TerminalWindow() override;
+
+    // Stops hand sending or listening and closes the port; nothing when neither runs.
+    void releasePort();
+    bool usingPort() const { return m_engine.isRunning() || m_engine.isListening(); }
+
+    // The commands; each says why and sends nothing on bad input. True when started.
+    bool sendReadRequest(const QString& address, bool repeat, int intervalMs);
+    bool sendText(const QString& typed, bool appendCheck, bool repeat, int intervalMs);
+    bool listen();
+    // The models brought up to the log (the window's timer does this every 500 ms).
+    void refresh();
+    void setFollow(bool follow);
+    // Typed address filter ("" shows all); false with a message when it cannot be read.
+    bool setFilter(const QString& typed);
+    void clear();
+    QString selectedText() const;
+    bool save(const QString& path, bool csv);
+
+    TrafficLog& log() { return m_log; }
+    TrafficModel& trafficModel() { return *m_model; }
+    HealthModel& healthModel() { return *m_healthModel; }
+    engine::PollEngine& engine() { return m_engine; }
+    QTableView* trafficView() const { return m_view; }
+
+  private:
+    bool start(const QByteArray& frame, bool repeat, int intervalMs);
+    void buildControls();
+    void updateState();
+    void onLost(const QString& reason);
+    void sendClicked();
+    void saveClicked(bool csv);
+
+    serial::SerialLink& m_link;
+    engine::TrafficHub& m_hub;
+    serial::MessageSink& m_messages;
+    TrafficLog m_log;
+    engine::PollEngine m_engine;
+    HandSender m_sender;
+    TrafficModel* m_model = nullptr;
+    HealthModel* m_healthModel = nullptr;
+    QTableView* m_view = nullptr;
+    QTableView* m_healthView = nullptr;
+    QTimer* m_refresh = nullptr;
+    QLabel* m_status = nullptr;
+    QCheckBox* m_follow = nullptr;
+    QCheckBox* m_pause = nullptr;
+    QLineEdit* m_filter = nullptr;
+    QRadioButton* m_readMode = nullptr;
+    QLineEdit* m_address = nullptr;
+    QLineEdit* m_text = nullptr;
+    QCheckBox* m_appendCheck = nullptr;
+    QCheckBox* m_repeat = nullptr;
+    QSpinBox* m_interval = nullptr;
+    QPushButton* m_send = nullptr;
+    QPushButton* m_stop = nullptr;
+    QPushButton* m_listen = nullptr;
+};
+
+} // namespace terminal
