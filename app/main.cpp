@@ -21,7 +21,7 @@ namespace {
 
 // Reading the settings for the language only: the main window reads them again and reports.
 class QuietSink final : public serial::MessageSink {
-  public:
+public:
     void show(QWidget*, const QString&, const QString&) override {}
 };
 

@@ -131,11 +131,11 @@ void MainWindow::buildMenus() {
     connect(findChild<QAction*>(QStringLiteral("station")), &QAction::triggered, this,
             &MainWindow::configure);
     const std::pair<const char*, void (MainWindow::*)()> commands[] = {
-        {"open", &MainWindow::openList},        {"save", &MainWindow::saveList},
-        {"print", &MainWindow::printReport},    {"Horizon", &MainWindow::tileHorizontally},
-        {"Plumb", &MainWindow::tileVertically}, {"Cascade", &MainWindow::cascade},
-        {"Item", &MainWindow::showInstrumentList},        {"topic", &MainWindow::showManual},
-        {"ally", &MainWindow::showManual},      {"gain", &MainWindow::showSupport},
+        {"open", &MainWindow::openList},           {"save", &MainWindow::saveList},
+        {"print", &MainWindow::printReport},       {"Horizon", &MainWindow::tileHorizontally},
+        {"Plumb", &MainWindow::tileVertically},    {"Cascade", &MainWindow::cascade},
+        {"Item", &MainWindow::showInstrumentList}, {"topic", &MainWindow::showManual},
+        {"ally", &MainWindow::showManual},         {"gain", &MainWindow::showSupport},
         {"about", &MainWindow::showAbout},
     };
     for (const auto& [name, command] : commands)
@@ -223,7 +223,9 @@ void MainWindow::takePortFromTerminal() {
     if (m_terminal) m_terminal->releasePort();
 }
 
-terminal::TerminalWindow* MainWindow::terminalWindow() const { return m_terminal; }
+terminal::TerminalWindow* MainWindow::terminalWindow() const {
+    return m_terminal;
+}
 
 void MainWindow::openTerminal() {
     if (!m_terminal) {
@@ -392,8 +394,10 @@ void MainWindow::showInstrumentList() {
     }
     // Closing the frame closed (hid) the list inside it too.
     m_index->show();
-    if (m_indexFrame->isMinimized()) m_indexFrame->showNormal();
-    else m_indexFrame->show();
+    if (m_indexFrame->isMinimized())
+        m_indexFrame->showNormal();
+    else
+        m_indexFrame->show();
     m_area->setActiveSubWindow(m_indexFrame);
 }
 

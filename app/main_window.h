@@ -34,7 +34,7 @@ namespace app {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     // Loading the window reads the settings file into the link; the port stays closed.
     MainWindow(serial::SerialLink& link, serial::MessageSink& messages, const QString& programDir,
                QWidget* parent = nullptr);
@@ -123,7 +123,7 @@ protected:
     virtual void showSupportDialog(const QString& text);
     virtual void showAboutBox(const QString& html);
 
-  private:
+private:
     void loadSettings();
     void applyAppSettings();
     void buildMenus();

@@ -11,14 +11,14 @@ namespace app {
 
 class SmokeTest : public QObject {
     Q_OBJECT
-  public:
+public:
     // Watches every widget of the application from now on.
     explicit SmokeTest(const QString& pngPath, QObject* parent = nullptr);
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void report(QWidget* dialog);
 
     QString m_pngPath;

@@ -13,10 +13,10 @@
 #include "link/message_sink.h"
 #include "link/qt_serial_link.h"
 #include "search/instrument_list.h"
-#include "views/instrument_types.h"
 #include "tools/soak/reply_tally.h"
 #include "tools/soak/simulator_process.h"
 #include "tools/soak/tapped_link.h"
+#include "views/instrument_types.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -8,7 +8,6 @@
 #include "diagnosis/poll_cycle.h"
 #include "engine/poll_engine.h"
 #include "fake_link.h"
-#include "views/instrument_types.h"
 #include "tools/sim/reply_builder.h"
 #include "views/instrument_types.h"
 
@@ -58,13 +57,14 @@ struct Bench {
 void addTypeRows() {
     QTest::addColumn<int>("code");
     for (const auto& entry : views::instrumentTypes())
-        QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(entry.code, 2, 16, QLatin1Char('0')).arg(entry.viewName)))
+        QTest::newRow(
+            qPrintable(QStringLiteral("%1 %2").arg(entry.code, 2, 16, QLatin1Char('0')).arg(entry.viewName)))
             << entry.code;
 }
 
 class BenchReceiveTick : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void replyArrives_data() { addTypeRows(); }
     void replyArrives() {
         QFETCH(int, code);

@@ -31,7 +31,7 @@ double cpuSeconds() {
 }
 
 class PrintingSink final : public serial::MessageSink {
-  public:
+public:
     void show(QWidget*, const QString& text, const QString& title) override {
         std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(text));
     }
@@ -39,7 +39,7 @@ class PrintingSink final : public serial::MessageSink {
 
 // Asks addresses 1 to 18 in turn, for ever.
 class RoundRobin final : public engine::PollClient {
-  public:
+public:
     bool nextRequest(engine::Request& request) override {
         request.address = m_next;
         request.bytes = protocol::readRequest(protocol::addressField(m_next));
@@ -48,7 +48,7 @@ class RoundRobin final : public engine::PollClient {
     }
     void replyTick(const engine::ReplyReader&) override {}
 
-  private:
+private:
     int m_next = 1;
 };
 

@@ -9,14 +9,14 @@
 namespace cli {
 
 class AnswerReport {
-  public:
+public:
     // The same rule as the gateway's availability, so standard error and the status topics agree.
     explicit AnswerReport(int missesBeforeOffline) : m_availability(missesBeforeOffline) {}
 
     // The line to print for this sample, or empty text.
     QString update(const protocol::Sample& sample);
 
-  private:
+private:
     mqtt::Availability m_availability;
     QSet<int> m_answered;  // addresses that have answered at least once
     QSet<int> m_toldQuiet; // addresses reported as not answering, until they answer

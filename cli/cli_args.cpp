@@ -66,7 +66,7 @@ struct Words {
 };
 
 class Parser {
-  public:
+public:
     explicit Parser(Command command) : m_command(command) {}
 
     // False with `error` set for an unknown option or a missing value.
@@ -116,7 +116,7 @@ class Parser {
         return true;
     }
 
-  private:
+private:
     // "-5" is a (wrong) address or range, not an option.
     static bool isOption(const QString& word) {
         return word.startsWith(QLatin1Char('-')) && !(word.size() > 1 && word.at(1).isDigit());

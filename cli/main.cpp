@@ -18,14 +18,11 @@ int main(int argc, char* argv[]) {
         return invocation.exitCode();
     }
     switch (invocation.command) {
-    case cli::Command::Help:
-        out << cli::usageText() << Qt::flush;
-        return 0;
+    case cli::Command::Help: out << cli::usageText() << Qt::flush; return 0;
     case cli::Command::Scan:
         return cli::runScan(invocation.scan, QCoreApplication::applicationDirPath(),
                             {out, err, isatty(fileno(stderr)) == 1});
-    case cli::Command::Poll:
-        return cli::runPoll(invocation.poll, QCoreApplication::applicationDirPath());
+    case cli::Command::Poll: return cli::runPoll(invocation.poll, QCoreApplication::applicationDirPath());
     }
     return 0;
 }

@@ -31,7 +31,7 @@ void say(const QString& text) {
 
 // The settings file's problems go to standard error instead of a message box.
 class StderrSink final : public serial::MessageSink {
-  public:
+public:
     void show(QWidget*, const QString& text, const QString&) override { say(text); }
 };
 

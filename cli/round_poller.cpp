@@ -75,12 +75,8 @@ void RoundPoller::finish(const engine::ReplyReader& reader) {
     m_current = -1;
     if (m_next >= m_plan.addresses.size()) ++m_roundsDone;
     switch (reader.status()) {
-    case engine::ReplyStatus::NoneYet:
-        sample.verdict = kNoReply;
-        break;
-    case engine::ReplyStatus::BadCheck:
-        sample.verdict = kBadCheck;
-        break;
+    case engine::ReplyStatus::NoneYet: sample.verdict = kNoReply; break;
+    case engine::ReplyStatus::BadCheck: sample.verdict = kBadCheck; break;
     case engine::ReplyStatus::Accepted: {
         const QByteArray& line = reader.line();
         if (protocol::replyAddress(line) != sample.address) {

@@ -33,7 +33,7 @@ inline const QString kWrongAddress = QStringLiteral("wrong address");
 int lineTimeMs(int bytes, int baud);
 
 class RoundPoller : public engine::PollClient {
-  public:
+public:
     using SampleSink = std::function<void(const protocol::Sample&)>;
     using WallClock = std::function<qint64()>; // milliseconds since the epoch
 
@@ -52,7 +52,7 @@ class RoundPoller : public engine::PollClient {
 
     int roundsDone() const { return m_roundsDone; }
 
-  private:
+private:
     struct Decoder {
         panel::PanelModel panel = panel::PanelModel::design();
         qint16 tn = 0;

@@ -17,13 +17,13 @@ QByteArray jsonLine(const protocol::Sample& sample, const QTimeZone& zone);
 QByteArray csvField(const QString& text);
 
 class CsvLines {
-  public:
+public:
     explicit CsvLines(QTimeZone zone) : m_zone(std::move(zone)) {}
     // The row of an accepted sample, preceded by the header of its type the first time the type
     // comes (time,address,type,model, then the type's reading keys); each line ends in "\n".
     QByteArray linesFor(const protocol::Sample& sample);
 
-  private:
+private:
     QTimeZone m_zone;
     QSet<int> m_headed; // type codes whose header was written
 };

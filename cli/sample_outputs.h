@@ -17,7 +17,7 @@ class Gateway;
 namespace cli {
 
 class SampleOutputs {
-  public:
+public:
     SampleOutputs(Format format, std::FILE* out, std::FILE* err,
                   QTimeZone zone = QTimeZone::systemTimeZone());
     ~SampleOutputs();
@@ -31,7 +31,7 @@ class SampleOutputs {
 
     void take(const protocol::Sample& sample);
 
-  private:
+private:
     Format m_format;
     std::FILE* m_out;
     std::FILE* m_err;

@@ -22,11 +22,11 @@ namespace {
 
 // Messages meant for a box go to standard error.
 class StreamSink final : public serial::MessageSink {
-  public:
+public:
     explicit StreamSink(QTextStream& err) : m_err(err) {}
     void show(QWidget*, const QString& text, const QString&) override { m_err << text << Qt::endl; }
 
-  private:
+private:
     QTextStream& m_err;
 };
 

@@ -9,16 +9,16 @@ namespace cli {
 
 class SignalPipe : public QObject {
     Q_OBJECT
-  public:
+public:
     // One per process; false with `error` when the pipe or the handlers could not be set up.
     explicit SignalPipe(QObject* parent = nullptr);
     ~SignalPipe() override;
     bool install(QString* error);
 
-  signals:
+signals:
     void terminationRequested(int signalNumber);
 
-  private:
+private:
     void onReadable();
     QSocketNotifier* m_notifier = nullptr;
 };

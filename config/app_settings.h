@@ -18,7 +18,7 @@ class MessageSink;
 namespace config {
 
 class AppSettings {
-  public:
+public:
     explicit AppSettings(const QString& programDir);
     // The file in `folders.settings`, the history in `folders.history`.
     explicit AppSettings(const DataFolders& folders);
@@ -55,7 +55,7 @@ class AppSettings {
     // Larger files are not ours and are not read.
     static constexpr qint64 kMaxFileSize = 64 * 1024;
 
-  private:
+private:
     DataFolders m_folders;
     AppValues m_values;
     QStringList m_problems;

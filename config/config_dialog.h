@@ -19,7 +19,7 @@ class AppSettings;
 
 class ConfigDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     // `present` is the serial devices to offer (presentPorts() in the program).
     ConfigDialog(AppSettings& settings, serial::MessageSink& messages, const QList<serial::PortInfo>& present,
                  QWidget* parent = nullptr);
@@ -34,7 +34,7 @@ class ConfigDialog : public QDialog {
     // when saving fails; the operator is then told that the file was kept as it was.
     void accept() override;
 
-  private:
+private:
     void fillPortBox(QComboBox* box, const serial::PortChoice& current,
                      const QList<serial::PortInfo>& present);
 

@@ -27,23 +27,12 @@ std::optional<QString> unquoted(const QString& raw) {
         }
         if (++i >= raw.size()) return std::nullopt;
         switch (raw[i].unicode()) {
-        case '\\':
-            out += QLatin1Char('\\');
-            break;
-        case '"':
-            out += QLatin1Char('"');
-            break;
-        case 'n':
-            out += QLatin1Char('\n');
-            break;
-        case 'r':
-            out += QLatin1Char('\r');
-            break;
-        case 't':
-            out += QLatin1Char('\t');
-            break;
-        default:
-            return std::nullopt;
+        case '\\': out += QLatin1Char('\\'); break;
+        case '"': out += QLatin1Char('"'); break;
+        case 'n': out += QLatin1Char('\n'); break;
+        case 'r': out += QLatin1Char('\r'); break;
+        case 't': out += QLatin1Char('\t'); break;
+        default: return std::nullopt;
         }
     }
     return std::nullopt; // no closing quote
@@ -53,23 +42,12 @@ QByteArray quoted(const QString& text) {
     QString out = QStringLiteral("\"");
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case '\\':
-            out += QLatin1String("\\\\");
-            break;
-        case '"':
-            out += QLatin1String("\\\"");
-            break;
-        case '\n':
-            out += QLatin1String("\\n");
-            break;
-        case '\r':
-            out += QLatin1String("\\r");
-            break;
-        case '\t':
-            out += QLatin1String("\\t");
-            break;
-        default:
-            out += c;
+        case '\\': out += QLatin1String("\\\\"); break;
+        case '"': out += QLatin1String("\\\""); break;
+        case '\n': out += QLatin1String("\\n"); break;
+        case '\r': out += QLatin1String("\\r"); break;
+        case '\t': out += QLatin1String("\\t"); break;
+        default: out += c;
         }
     }
     out += QLatin1Char('"');

@@ -21,7 +21,7 @@ class SerialLink;
 
 class DynamicWindow : public QDialog, private engine::PollClient {
     Q_OBJECT
-  public:
+public:
     DynamicWindow(serial::SerialLink& link, serial::MessageSink& messages, const QString& programDir,
                   QWidget* mainArea, engine::Intervals intervals = engine::kDiagnosisIntervals);
 
@@ -43,14 +43,14 @@ class DynamicWindow : public QDialog, private engine::PollClient {
     // Esc closes like "退出".
     void reject() override;
 
-  signals:
+signals:
     // A reply was accepted and read; the readings are the poll cycle's latest.
     void readingsRead(const Instrument& instrument, const protocol::Readings& readings);
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     // The load step; false when the port did not open.
     bool load(const Instrument& instrument);
     // "退出": polling stops, the port closes, the window goes.

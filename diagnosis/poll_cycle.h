@@ -12,7 +12,7 @@
 #include "views/view_routine.h"
 
 class PollCycle : public engine::PollClient {
-  public:
+public:
     // The view routine of a type code, or nullptr for an unlisted one.
     using Dispatch = views::ViewRoutine (*)(int typeCode);
 
@@ -36,7 +36,7 @@ class PollCycle : public engine::PollClient {
     qint16 tn() const { return m_tn; }
     void setDispatch(Dispatch dispatch) { m_dispatch = dispatch; }
 
-  private:
+private:
     Dispatch m_dispatch = nullptr;
     Instrument m_instrument;
     panel::PanelModel m_panel = panel::PanelModel::design();

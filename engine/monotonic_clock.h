@@ -6,7 +6,7 @@
 namespace engine {
 
 class MonotonicClock {
-  public:
+public:
     virtual ~MonotonicClock() = default;
     virtual qint64 nowMs() const = 0;
 };
@@ -14,13 +14,13 @@ class MonotonicClock {
 // The system's monotonic clock. Every instance reads the same time line, so events of several
 // engines can be ordered against each other.
 class SteadyClock final : public MonotonicClock {
-  public:
+public:
     qint64 nowMs() const override;
 };
 
 // A clock that stands still until moved; counts how often it was read.
 class ManualClock final : public MonotonicClock {
-  public:
+public:
     explicit ManualClock(qint64 startMs = 0) : m_nowMs(startMs) {}
     qint64 nowMs() const override {
         ++m_reads;
@@ -30,7 +30,7 @@ class ManualClock final : public MonotonicClock {
     void set(qint64 ms) { m_nowMs = ms; }
     int reads() const { return m_reads; }
 
-  private:
+private:
     qint64 m_nowMs = 0;
     mutable int m_reads = 0;
 };

@@ -13,7 +13,7 @@ struct Request {
 };
 
 class PollClient {
-  public:
+public:
     virtual ~PollClient() = default;
     // Send tick: fill `request` and return true, or return false when there is nothing more to
     // ask (the engine then stops and says finished()). A request left empty asks nothing this

@@ -41,7 +41,7 @@ namespace engine {
 
 class PollEngine : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit PollEngine(serial::SerialLink& link, QObject* parent = nullptr);
 
     // The clock of the traffic events and of clients' own time-outs; it must outlive the engine.
@@ -86,13 +86,13 @@ class PollEngine : public QObject {
     void addListener(TrafficListener* listener) { m_fanout.add(listener); }
     void removeListener(TrafficListener* listener) { m_fanout.remove(listener); }
 
-  signals:
+signals:
     // The client had nothing more to ask. The engine has stopped.
     void finished();
     // The device failed while this engine used it. The engine has stopped; sent once per failure.
     void lost(const QString& reason);
 
-  private:
+private:
     void onLinkLost(const QString& reason);
     void halt();
     // Reads the link into the reader and tells the listeners; true when anything came.

@@ -21,7 +21,7 @@ enum class ReplyStatus {
 
 // Told about each piece as a line is cut; only given when someone listens.
 class CutObserver {
-  public:
+public:
     virtual ~CutObserver() = default;
     virtual void echoSkipped(const QByteArray& line) = 0;
     virtual void noiseDropped(const QByteArray& noise) = 0;
@@ -29,7 +29,7 @@ class CutObserver {
 };
 
 class ReplyReader {
-  public:
+public:
     // A line still without CR after this many bytes is dropped as noise when every line is cut
     // (listen-only); otherwise the next request bounds the buffer.
     static constexpr int kLongestLine = 4096;
@@ -58,7 +58,7 @@ class ReplyReader {
     const QByteArray& request() const { return m_request; }
     const QByteArray& buffer() const { return m_buffer; }
 
-  private:
+private:
     // Cuts complete lines from m_scanFrom on until the answer is found (or, listening, all of them).
     void cutLines(CutObserver* observer);
 

@@ -25,7 +25,7 @@ struct TrafficEvent {
 };
 
 class TrafficListener {
-  public:
+public:
     virtual ~TrafficListener() = default;
     virtual void onTraffic(const TrafficEvent& event) = 0;
 };

@@ -10,7 +10,7 @@
 namespace engine {
 
 class TrafficFanout final : public CutObserver {
-  public:
+public:
     explicit TrafficFanout(const MonotonicClock* clock) : m_clock(clock) {}
 
     void setClock(const MonotonicClock* clock) { m_clock = clock; }
@@ -31,7 +31,7 @@ class TrafficFanout final : public CutObserver {
     void noiseDropped(const QByteArray& noise) override;
     void lineCut(const QByteArray& line, ReplyStatus status) override;
 
-  private:
+private:
     TrafficEvent event(TrafficKind kind);
     void tell(const TrafficEvent& event);
 

@@ -13,7 +13,7 @@ namespace engine {
 class PollEngine;
 
 class TrafficHub final : public TrafficListener {
-  public:
+public:
     TrafficHub() = default;
     ~TrafficHub() override;
     TrafficHub(const TrafficHub&) = delete;
@@ -30,7 +30,7 @@ class TrafficHub final : public TrafficListener {
 
     void onTraffic(const TrafficEvent& event) override;
 
-  private:
+private:
     void listenToEngines(bool on);
 
     struct Attached {

@@ -35,7 +35,8 @@ fuzz::ReceivePlan oneRequest(int layout, const QList<QByteArray>& tickBytes) {
     fuzz::ReceivePlan plan;
     plan.layout = layout;
     plan.quietTicks = kQuietTicks;
-    for (int i = 0; i < tickBytes.size(); ++i) plan.chunks.append({i == 0, tickBytes[i]});
+    for (int i = 0; i < tickBytes.size(); ++i)
+        plan.chunks.append({i == 0, tickBytes[i]});
     return plan;
 }
 
@@ -47,7 +48,8 @@ bool writeReceiveSeeds(const QDir& dir) {
     QByteArray firstFrame;
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
         const int code = entries[i].code;
-        const QString tag = QStringLiteral("type-") + QString::number(code, 16).rightJustified(2, u'0').toUpper();
+        const QString tag =
+            QStringLiteral("type-") + QString::number(code, 16).rightJustified(2, u'0').toUpper();
         const QByteArray fixed = sim::buildReply(code, kAddress, sim::Moment::fixedValues(), random);
         const QByteArray live = sim::buildReply(code, kAddress, sim::Moment::live(37.0 + i), random);
         if (firstFrame.isEmpty()) firstFrame = fixed;
@@ -60,24 +62,31 @@ bool writeReceiveSeeds(const QDir& dir) {
         const QByteArray noisy = request + sim::junkByte(random) + live;
         const int third = noisy.size() / 3;
         ok = writeFile(dir, tag + QStringLiteral("-echo-split"),
-                       fuzz::encodePlan(oneRequest(i, {noisy.left(third), noisy.mid(third, third),
-                                                       noisy.mid(2 * third)})))
-             && ok;
+                       fuzz::encodePlan(oneRequest(
+                           i, {noisy.left(third), noisy.mid(third, third), noisy.mid(2 * third)}))) &&
+             ok;
     }
     // The line's faults around one frame, on the layout of another model.
     const QByteArray corrupt = sim::withWrongCheck(firstFrame, random);
-    ok = writeFile(dir, QStringLiteral("corrupt-then-good"), fuzz::encodePlan(oneRequest(5, {corrupt + firstFrame}))) && ok;
-    ok = writeFile(dir, QStringLiteral("two-replies"), fuzz::encodePlan(oneRequest(0, {firstFrame + firstFrame}))) && ok;
+    ok = writeFile(dir, QStringLiteral("corrupt-then-good"),
+                   fuzz::encodePlan(oneRequest(5, {corrupt + firstFrame}))) &&
+         ok;
+    ok = writeFile(dir, QStringLiteral("two-replies"),
+                   fuzz::encodePlan(oneRequest(0, {firstFrame + firstFrame}))) &&
+         ok;
     ok = writeFile(dir, QStringLiteral("garbage-only"),
-                   fuzz::encodePlan(oneRequest(fuzz::kUnknownModel, {sim::garbageBurst(random) + '\r'})))
-         && ok;
-    ok = writeFile(dir, QStringLiteral("no-model"), fuzz::encodePlan(oneRequest(fuzz::kNoModel, {firstFrame}))) && ok;
+                   fuzz::encodePlan(oneRequest(fuzz::kUnknownModel, {sim::garbageBurst(random) + '\r'}))) &&
+         ok;
+    ok = writeFile(dir, QStringLiteral("no-model"),
+                   fuzz::encodePlan(oneRequest(fuzz::kNoModel, {firstFrame}))) &&
+         ok;
     return ok;
 }
 
 bool writeTextSeeds(const QDir& dir, const QList<QPair<QString, QByteArray>>& seeds) {
     bool ok = true;
-    for (const auto& [name, bytes] : seeds) ok = writeFile(dir, name, bytes) && ok;
+    for (const auto& [name, bytes] : seeds)
+        ok = writeFile(dir, name, bytes) && ok;
     return ok;
 }
 
@@ -96,10 +105,10 @@ const QList<QPair<QString, QByteArray>> kSettingsSeeds = {
 };
 
 const QList<QPair<QString, QByteArray>> kAddressSeeds = {
-    {"one", "1"},        {"two-hundred", "200"}, {"hex", "&H10"},      {"hex-minus-one", "&HFFFF"},
-    {"octal", "&O17"},   {"half-even", "2.5"},   {"half-odd", "3.5"},  {"exponent", "1e3"},
-    {"d-exponent", "1D2"}, {"blanks", " 1 2 "},  {"overflow", "40000"}, {"lowest", "-32768"},
-    {"words", "abc"},    {"wide-hex", "&H123456789"},
+    {"one", "1"},          {"two-hundred", "200"},      {"hex", "&H10"},       {"hex-minus-one", "&HFFFF"},
+    {"octal", "&O17"},     {"half-even", "2.5"},        {"half-odd", "3.5"},   {"exponent", "1e3"},
+    {"d-exponent", "1D2"}, {"blanks", " 1 2 "},         {"overflow", "40000"}, {"lowest", "-32768"},
+    {"words", "abc"},      {"wide-hex", "&H123456789"},
 };
 
 } // namespace
@@ -110,7 +119,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    for (const char* sub : {"receive", "settings", "address"}) root.mkpath(QString::fromLatin1(sub));
+    for (const char* sub : {"receive", "settings", "address"})
+        root.mkpath(QString::fromLatin1(sub));
     const bool ok = writeReceiveSeeds(QDir(root.filePath("receive"))) &&
                     writeTextSeeds(QDir(root.filePath("settings")), kSettingsSeeds) &&
                     writeTextSeeds(QDir(root.filePath("address")), kAddressSeeds);

@@ -28,7 +28,8 @@ ReceivePlan decodePlan(const QByteArray& input) {
 QByteArray encodePlan(const ReceivePlan& plan) {
     QByteArray out;
     out.append(static_cast<char>(((plan.layout % kLayoutChoices) + kLayoutChoices) % kLayoutChoices));
-    out.append(static_cast<char>(((plan.quietTicks % (kMaxQuietTicks + 1)) + kMaxQuietTicks + 1) % (kMaxQuietTicks + 1)));
+    out.append(static_cast<char>(((plan.quietTicks % (kMaxQuietTicks + 1)) + kMaxQuietTicks + 1) %
+                                 (kMaxQuietTicks + 1)));
     for (const Chunk& chunk : plan.chunks) {
         int pos = 0;
         bool send = chunk.sendFirst;

@@ -20,7 +20,8 @@ bool runFile(const QString& path) {
         return false;
     }
     const QByteArray bytes = file.readAll();
-    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()));
+    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                           static_cast<size_t>(bytes.size()));
     return true;
 }
 
@@ -35,7 +36,8 @@ int main(int argc, char** argv) {
         const QFileInfo info(arg);
         if (info.isDir()) {
             const QStringList names = QDir(arg).entryList(QDir::Files, QDir::Name);
-            for (const QString& name : names) ok = runFile(QDir(arg).filePath(name)) && ok, ++runs;
+            for (const QString& name : names)
+                ok = runFile(QDir(arg).filePath(name)) && ok, ++runs;
         } else {
             ok = runFile(arg) && ok;
             ++runs;

@@ -14,7 +14,7 @@ namespace help {
 
 class HelpWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     // Shows the manual in `folder` (a language's folder, see manualFolder()).
     explicit HelpWindow(const QString& folder, QWidget* parent = nullptr);
 
@@ -30,7 +30,7 @@ class HelpWindow : public QWidget {
     QLineEdit* searchBox() const { return m_searchBox; }
     QTextBrowser* browser() const { return m_browser; }
 
-  private:
+private:
     void fillContents();
 
     ManualIndex m_index;

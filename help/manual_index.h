@@ -16,7 +16,7 @@ struct Section {
 };
 
 class ManualIndex {
-  public:
+public:
     // Reads the pages listed, one file name a line, in `folder`/contents.txt. Returns the problem,
     // empty when every page was read.
     QString load(const QString& folder);
@@ -34,7 +34,7 @@ class ManualIndex {
     // Text of HTML: tags dropped, the common entities decoded, blanks folded.
     static QString plainText(const QString& html);
 
-  private:
+private:
     QString m_folder;
     std::vector<Section> m_sections;
 };

@@ -8,13 +8,13 @@ namespace help {
 
 class SupportDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit SupportDialog(const QString& text, QWidget* parent = nullptr);
     QPlainTextEdit* textView() const { return m_text; }
     // Puts the whole text on the clipboard.
     void copy();
 
-  private:
+private:
     QPlainTextEdit* m_text = nullptr;
 };
 

@@ -32,27 +32,15 @@ QString TrafficRing::line(const engine::TrafficEvent& e, const QDateTime& at) {
     using engine::TrafficKind;
     QString what;
     switch (e.kind) {
-    case TrafficKind::RequestWritten:
-        what = texts::kSent + QLatin1String("  ") + shown(e.bytes);
-        break;
-    case TrafficKind::BytesReceived:
-        what = texts::kReceived + QLatin1String("  ") + shown(e.bytes);
-        break;
-    case TrafficKind::ReplyAccepted:
-        what = texts::kAccepted + QLatin1String("  ") + shown(e.bytes);
-        break;
-    case TrafficKind::ReplyBadCheck:
-        what = texts::kBadCheck + QLatin1String("  ") + shown(e.bytes);
-        break;
-    case TrafficKind::EchoSkipped:
-        what = texts::kEcho + QLatin1String("  ") + shown(e.bytes);
-        break;
+    case TrafficKind::RequestWritten: what = texts::kSent + QLatin1String("  ") + shown(e.bytes); break;
+    case TrafficKind::BytesReceived: what = texts::kReceived + QLatin1String("  ") + shown(e.bytes); break;
+    case TrafficKind::ReplyAccepted: what = texts::kAccepted + QLatin1String("  ") + shown(e.bytes); break;
+    case TrafficKind::ReplyBadCheck: what = texts::kBadCheck + QLatin1String("  ") + shown(e.bytes); break;
+    case TrafficKind::EchoSkipped: what = texts::kEcho + QLatin1String("  ") + shown(e.bytes); break;
     case TrafficKind::NoiseDropped:
         what = texts::kNoise.arg(e.count) + QLatin1String("  ") + shown(e.bytes);
         break;
-    case TrafficKind::NoReply:
-        what = texts::kNoReply.arg(e.address);
-        break;
+    case TrafficKind::NoReply: what = texts::kNoReply.arg(e.address); break;
     }
     return at.toString(QStringLiteral("HH:mm:ss.zzz")) + QLatin1String("  ") + what;
 }

@@ -10,7 +10,7 @@
 namespace help {
 
 class TrafficRing final : public engine::TrafficListener {
-  public:
+public:
     // `now` stamps each line with the wall-clock time (events carry monotonic time only).
     explicit TrafficRing(int capacity = 40, std::function<QDateTime()> now = &QDateTime::currentDateTime);
 
@@ -21,7 +21,7 @@ class TrafficRing final : public engine::TrafficListener {
     // One event as a line: "HH:mm:ss.zzz  发送  @1FRD61\r".
     static QString line(const engine::TrafficEvent& event, const QDateTime& at);
 
-  private:
+private:
     int m_capacity;
     std::function<QDateTime()> m_now;
     std::deque<QString> m_lines;

@@ -50,7 +50,7 @@ QString reasonOf(const QSqlError& error) {
 
 // A connection that lives for one task and is removed with all its queries after it.
 class ScopedConnection {
-  public:
+public:
     ScopedConnection(const QString& path, const QString& options) : m_name(nextConnectionName()) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(path);
@@ -68,7 +68,7 @@ class ScopedConnection {
     QSqlError openError() const { return m_error; }
     QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
 
-  private:
+private:
     QString m_name;
     bool m_open = false;
     QSqlError m_error;
@@ -177,30 +177,21 @@ bool createFile(StoreState& d) {
 bool acceptKind(StoreState& d, FileKind kind, const QString& reason) {
     using namespace historytext;
     switch (kind) {
-    case FileKind::Ours:
-        return true;
-    case FileKind::Missing:
-        d.fail(Status::Missing, kMissing.arg(d.path));
-        return false;
+    case FileKind::Ours: return true;
+    case FileKind::Missing: d.fail(Status::Missing, kMissing.arg(d.path)); return false;
     case FileKind::Folder:
         d.fail(Status::CannotCreate, kCannotCreate.arg(d.path, i18n::tr(kIsFolder)));
         return false;
     case FileKind::NotSqlite:
-    case FileKind::OtherApp:
-        d.fail(Status::NotOurs, kNotOurs.arg(d.path));
-        return false;
-    case FileKind::NewerOurs:
-        d.fail(Status::TooNew, kTooNew.arg(d.path));
-        return false;
+    case FileKind::OtherApp: d.fail(Status::NotOurs, kNotOurs.arg(d.path)); return false;
+    case FileKind::NewerOurs: d.fail(Status::TooNew, kTooNew.arg(d.path)); return false;
     case FileKind::Truncated:
         d.fail(Status::Damaged, kDamaged.arg(d.path, i18n::tr(kTruncated)));
         return false;
     case FileKind::BadHeader:
         d.fail(Status::Damaged, kDamaged.arg(d.path, i18n::tr(kBadHeader)));
         return false;
-    case FileKind::Unreadable:
-        d.fail(Status::ReadFailed, kReadFailed.arg(d.path, reason));
-        return false;
+    case FileKind::Unreadable: d.fail(Status::ReadFailed, kReadFailed.arg(d.path, reason)); return false;
     }
     return false;
 }

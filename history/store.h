@@ -134,7 +134,7 @@ enum class AppendResult {
 struct StoreState; // what a Store keeps between calls
 
 class Store {
-  public:
+public:
     Store();
     ~Store();
     Store(const Store&) = delete;
@@ -185,7 +185,7 @@ class Store {
     // The Qt SQL connection this Store uses, for tools and tests that need the raw connection.
     QString connectionName() const;
 
-  private:
+private:
     std::unique_ptr<StoreState> m_impl;
 };
 

@@ -13,7 +13,7 @@
 namespace i18n {
 
 class CaptionTranslator {
-  public:
+public:
     // No known texts: every caption stays as it is.
     CaptionTranslator() = default;
     // Translates the known texts now, with the translation installed at this moment.
@@ -23,7 +23,7 @@ class CaptionTranslator {
     // True when no known text has a translation (Chinese, or no translation loaded).
     bool isIdentity() const { return m_byFirstChar.isEmpty(); }
 
-  private:
+private:
     // (source, translation) by the source's first character, longest source first.
     QHash<QChar, QVector<std::pair<QString, QString>>> m_byFirstChar;
 };

@@ -42,30 +42,14 @@ QByteArray readLiteral(const QByteArray& s, qsizetype& i, int& line) {
         }
         const char e = s[i++];
         switch (e) {
-        case 'n':
-            out += '\n';
-            break;
-        case 't':
-            out += '\t';
-            break;
-        case 'r':
-            out += '\r';
-            break;
-        case 'a':
-            out += '\a';
-            break;
-        case 'b':
-            out += '\b';
-            break;
-        case 'f':
-            out += '\f';
-            break;
-        case 'v':
-            out += '\v';
-            break;
-        case '\n':
-            ++line;
-            break; // line continuation
+        case 'n': out += '\n'; break;
+        case 't': out += '\t'; break;
+        case 'r': out += '\r'; break;
+        case 'a': out += '\a'; break;
+        case 'b': out += '\b'; break;
+        case 'f': out += '\f'; break;
+        case 'v': out += '\v'; break;
+        case '\n': ++line; break; // line continuation
         case 'x': {
             uint v = 0;
             while (i < s.size() && hexValue(s[i]) >= 0)

@@ -18,7 +18,7 @@ QString tr(const QString& source);
 // A constant of a texts header: `inline constexpr i18n::Text kTitle = QT_TRANSLATE_NOOP("commtest", "搜索");`
 // It stands wherever a QString is taken and is translated each time it is used.
 class Text {
-  public:
+public:
     constexpr Text(const char* sourceUtf8) : m_source(sourceUtf8) {}
 
     const char* source() const { return m_source; }
@@ -29,7 +29,7 @@ class Text {
         return toString().arg(std::forward<Args>(args)...);
     }
 
-  private:
+private:
     const char* m_source = "";
 };
 

@@ -14,7 +14,7 @@ namespace i18n {
 QString translationFile(const QString& folder, Language language);
 
 class Translation {
-  public:
+public:
     Translation();
     ~Translation();
     Translation(const Translation&) = delete;
@@ -28,7 +28,7 @@ class Translation {
 
     Language language() const { return m_language; }
 
-  private:
+private:
     std::unique_ptr<QTranslator> m_translator;
     Language m_language = Language::Chinese;
 };

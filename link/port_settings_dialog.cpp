@@ -165,12 +165,8 @@ void PortSettingsDialog::showDevice() {
     case PortResolution::Source::Environment:
         text = texts::kDeviceFromEnvironment.arg(device).arg(port);
         break;
-    case PortResolution::Source::Mapped:
-        text = texts::kDeviceIs.arg(device);
-        break;
-    case PortResolution::Source::Automatic:
-        text = texts::kDeviceAutomatic.arg(device);
-        break;
+    case PortResolution::Source::Mapped: text = texts::kDeviceIs.arg(device); break;
+    case PortResolution::Source::Automatic: text = texts::kDeviceAutomatic.arg(device); break;
     case PortResolution::Source::None:
         text = r.wanted.isAutomatic() ? texts::kNoDevice : texts::kMappedAbsent.arg(wantedText(r.wanted));
         break;

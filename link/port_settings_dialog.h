@@ -15,7 +15,7 @@ class MessageSink;
 
 class PortSettingsDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     // `settingsPath` is the settings file; `mainArea` the main window's client area the dialog is
     // placed in (may be null).
     PortSettingsDialog(SerialLink& link, const QString& settingsPath, MessageSink& messages,
@@ -33,7 +33,7 @@ class PortSettingsDialog : public QDialog {
     // The buttons' handlers, public so that tests can press them without a modal loop.
     void accept() override; // Command1 "确定"
 
-  private:
+private:
     void presetFromLink();
     void showDevice();
     int checkedPort() const;

@@ -8,7 +8,9 @@ QtSerialLink::QtSerialLink(QObject* parent) : SerialLink(parent) {
     connect(&m_port, &QSerialPort::readyRead, this, &SerialLink::readyRead);
 }
 
-QtSerialLink::~QtSerialLink() { m_port.close(); }
+QtSerialLink::~QtSerialLink() {
+    m_port.close();
+}
 
 PortError QtSerialLink::classify(QSerialPort::SerialPortError error) {
     switch (error) {
@@ -68,9 +70,10 @@ PortError QtSerialLink::open() {
     }
     // The line is always 8 data bits, no parity, 1 stop bit; only the rate changes.
     const int rate = baudRate();
-    const bool configured = m_port.setBaudRate(rate > 0 ? rate : 9600) && m_port.setDataBits(QSerialPort::Data8) &&
-                            m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
-                            m_port.setFlowControl(QSerialPort::NoFlowControl);
+    const bool configured =
+        m_port.setBaudRate(rate > 0 ? rate : 9600) && m_port.setDataBits(QSerialPort::Data8) &&
+        m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
+        m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         m_lastError = m_port.errorString();
         m_port.close();
@@ -86,13 +89,17 @@ void QtSerialLink::close() {
     if (m_port.isOpen()) m_port.close();
 }
 
-bool QtSerialLink::isOpen() const { return m_port.isOpen(); }
+bool QtSerialLink::isOpen() const {
+    return m_port.isOpen();
+}
 
 void QtSerialLink::write(const QByteArray& bytes) {
     if (m_port.isOpen()) m_port.write(bytes);
 }
 
-QByteArray QtSerialLink::readAll() { return m_port.isOpen() ? m_port.readAll() : QByteArray(); }
+QByteArray QtSerialLink::readAll() {
+    return m_port.isOpen() ? m_port.readAll() : QByteArray();
+}
 
 void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     // Only a vanished device closes the port; closing here, inside the signal, stops it from firing

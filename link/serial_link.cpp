@@ -3,6 +3,8 @@
 
 namespace serial {
 
-int SerialLink::baudRate() const { return rateOf(m_settings); }
+int SerialLink::baudRate() const {
+    return rateOf(m_settings);
+}
 
 } // namespace serial

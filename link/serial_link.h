@@ -12,10 +12,10 @@ namespace serial {
 // Port error numbers the operator's messages are keyed on.
 enum PortError : int {
     NoError = 0,
-    Overflow = 6,       // an address field overflowed 16 bits
-    NoSuchPort = 8002,  // the port number names no port that the system has
-    PortInUse = 8005,   // already open, or held by another program
-    OtherError = 8015,  // anything else the device refused
+    Overflow = 6,      // an address field overflowed 16 bits
+    NoSuchPort = 8002, // the port number names no port that the system has
+    PortInUse = 8005,  // already open, or held by another program
+    OtherError = 8015, // anything else the device refused
 };
 
 class SerialLink : public QObject {

@@ -9,13 +9,13 @@
 namespace mqtt {
 
 class Availability {
-  public:
+public:
     explicit Availability(int missesBeforeOffline) : m_missesBeforeOffline(missesBeforeOffline) {}
 
     // The instrument's availability when this sample changes it (or first makes it known).
     std::optional<bool> update(const protocol::Sample& sample);
 
-  private:
+private:
     struct Entry {
         std::optional<bool> online;
         int misses = 0;

@@ -31,13 +31,10 @@ void HealthTally::onTraffic(const engine::TrafficEvent& event) {
         if (address >= 0) ++m_figures[address].badChecks;
         break;
     }
-    case TrafficKind::NoReply:
-        ++m_figures[event.address].missing;
-        break;
+    case TrafficKind::NoReply: ++m_figures[event.address].missing; break;
     case TrafficKind::BytesReceived:
     case TrafficKind::EchoSkipped:
-    case TrafficKind::NoiseDropped:
-        break;
+    case TrafficKind::NoiseDropped: break;
     }
 }
 

@@ -23,14 +23,14 @@ struct AddressHealth {
 using BusHealth = std::map<int, AddressHealth>; // by bus address
 
 class HealthTally : public engine::TrafficListener {
-  public:
+public:
     void onTraffic(const engine::TrafficEvent& event) override;
 
     const BusHealth& figures() const { return m_figures; }
     // The figures so far; the next period starts from nothing.
     BusHealth take();
 
-  private:
+private:
     BusHealth m_figures;
     int m_asked = -1; // the address of the last request, until its reply is accepted
     qint64 m_askedAtMs = 0;

@@ -24,7 +24,7 @@ class MosquittoClient;
 
 class Gateway : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit Gateway(GatewayOptions options, QObject* parent = nullptr);
     ~Gateway() override;
 
@@ -47,13 +47,13 @@ class Gateway : public QObject {
     const Outbox& outbox() const { return m_outbox; }
     const Topics& topics() const { return m_topics; }
 
-  signals:
+signals:
     void connectedChanged(bool connected);
     // For the operator: why the broker cannot be reached or refused, each reason once until the
     // next connection.
     void warning(const QString& text);
 
-  private:
+private:
     void onConnected();
     void onFailed(const QString& why);
     void onAcknowledged(int id);

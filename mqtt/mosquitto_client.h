@@ -22,7 +22,7 @@ struct mosquitto;
 namespace mqtt {
 
 class MosquittoClient : public Transport {
-  public:
+public:
     // Called on the network thread.
     struct Events {
         // The broker accepted the connection.
@@ -53,7 +53,7 @@ class MosquittoClient : public Transport {
     // than close it); then sends a DISCONNECT and ends the network thread.
     void stop(const Message* last);
 
-  private:
+private:
     void run();
     QString brokerText() const;
     QString failureText(int code);

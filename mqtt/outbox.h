@@ -28,7 +28,7 @@ struct Message {
 };
 
 class Transport {
-  public:
+public:
     virtual ~Transport() = default;
     // Hands one QoS 1 message to the client library: its message id, or nothing when the library
     // refuses it for good (too large, a topic it will not take).
@@ -36,7 +36,7 @@ class Transport {
 };
 
 class Outbox {
-  public:
+public:
     Outbox(int capacity, int window);
 
     void enqueue(Message message);
@@ -59,7 +59,7 @@ class Outbox {
     // The payload last set for a state topic; empty when none.
     QByteArray state(const QByteArray& topic) const { return m_state.value(topic).payload; }
 
-  private:
+private:
     struct State {
         QByteArray payload;
         bool dirty = false;

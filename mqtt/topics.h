@@ -6,7 +6,7 @@
 namespace mqtt {
 
 class Topics {
-  public:
+public:
     Topics(const QString& prefix, const QString& line);
 
     QByteArray gatewayStatus() const;               // <base>/status: "online", or "offline" as the last will
@@ -17,7 +17,7 @@ class Topics {
     // <base>/<address>/<key>; a "/", "+" or "#" in a key becomes "_" so that it stays one level.
     QByteArray value(int address, const QString& key) const;
 
-  private:
+private:
     QByteArray m_base;
 };
 

@@ -14,7 +14,8 @@ QByteArray ByteToHex(int value) {
 
 static int xorOf(const char* begin, const char* end) {
     int x = 0;
-    for (const char* p = begin; p != end; ++p) x ^= static_cast<unsigned char>(*p);
+    for (const char* p = begin; p != end; ++p)
+        x ^= static_cast<unsigned char>(*p);
     return x;
 }
 
@@ -63,7 +64,11 @@ std::optional<QByteArray> cutReplyLine(const QByteArray& buffer, const QByteArra
     return line;
 }
 
-int replyAddress(const QByteArray& replyLine) { return hexByteAt(replyLine, 2); }
-int replyTypeCode(const QByteArray& replyLine) { return hexByteAt(replyLine, 8); }
+int replyAddress(const QByteArray& replyLine) {
+    return hexByteAt(replyLine, 2);
+}
+int replyTypeCode(const QByteArray& replyLine) {
+    return hexByteAt(replyLine, 8);
+}
 
 } // namespace protocol

@@ -14,13 +14,16 @@ QString formatNumber(double value, int decimals, int minDigits) {
     // A float scaled by at most 1000 has no more than 34 significant bits: exact in long double,
     // and so is adding one half, which makes floor() round half away from zero.
     long double scaled = std::fabs(static_cast<long double>(value));
-    for (int i = 0; i < decimals; ++i) scaled *= 10;
+    for (int i = 0; i < decimals; ++i)
+        scaled *= 10;
     const long double rounded = std::floor(scaled + 0.5L);
 
     char digits[400];
     int length = 0;
     if (rounded < 9.2e18L) {
-        length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, static_cast<unsigned long long>(rounded)).ptr - digits);
+        length = static_cast<int>(
+            std::to_chars(digits, digits + sizeof digits, static_cast<unsigned long long>(rounded)).ptr -
+            digits);
     } else {
         length = std::min<int>(std::snprintf(digits, sizeof digits, "%.0Lf", rounded), sizeof digits - 1);
     }

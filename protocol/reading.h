@@ -20,10 +20,10 @@ using Readings = std::vector<Reading>;
 struct Sample {
     qint64 epochMs = 0; // when the request went out, milliseconds since the epoch
     int address = -1;
-    int typeCode = -1;  // -1 when no reply was accepted
-    QString model;      // catalogue model name; empty for an unlisted code
-    Readings readings;  // empty when no reply was accepted
-    QString verdict;    // empty when accepted; otherwise "no reply", "bad check", ...
+    int typeCode = -1; // -1 when no reply was accepted
+    QString model;     // catalogue model name; empty for an unlisted code
+    Readings readings; // empty when no reply was accepted
+    QString verdict;   // empty when accepted; otherwise "no reply", "bad check", ...
     bool accepted() const { return verdict.isEmpty(); }
 };
 

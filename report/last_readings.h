@@ -17,7 +17,7 @@ struct InstrumentReadings {
 };
 
 class LastReadings {
-  public:
+public:
     // Replaces what was kept for the instrument's address. Empty readings (no reply accepted yet)
     // keep the earlier ones.
     void record(const Instrument& instrument, const protocol::Readings& readings, const QDateTime& at);
@@ -26,7 +26,7 @@ class LastReadings {
     bool isEmpty() const { return m_byAddress.empty(); }
     void clear() { m_byAddress.clear(); }
 
-  private:
+private:
     std::map<int, InstrumentReadings> m_byAddress;
 };
 

@@ -17,13 +17,18 @@ QByteArray withoutBlanks(const QString& text) {
     return out;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int digitValue(char c, int base) {
     int d = -1;
-    if (isDigit(c)) d = c - '0';
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+    if (isDigit(c))
+        d = c - '0';
+    else if (c >= 'A' && c <= 'F')
+        d = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f')
+        d = c - 'a' + 10;
     return d < base ? d : -1;
 }
 
@@ -37,8 +42,10 @@ bool radixValue(const QByteArray& s, int base, double& value) {
         bits = bits * base + static_cast<quint64>(d);
         if (bits > 0xFFFFFFFFull) return false;
     }
-    if (bits <= 0xFFFF) value = static_cast<qint16>(static_cast<quint16>(bits));
-    else value = static_cast<qint32>(static_cast<quint32>(bits));
+    if (bits <= 0xFFFF)
+        value = static_cast<qint16>(static_cast<quint16>(bits));
+    else
+        value = static_cast<qint32>(static_cast<quint32>(bits));
     return true;
 }
 
@@ -47,10 +54,12 @@ int decimalPrefixLength(const QByteArray& s) {
     int i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     int digits = 0;
-    while (i < s.size() && isDigit(s[i])) ++i, ++digits;
+    while (i < s.size() && isDigit(s[i]))
+        ++i, ++digits;
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && isDigit(s[i])) ++i, ++digits;
+        while (i < s.size() && isDigit(s[i]))
+            ++i, ++digits;
     }
     if (digits == 0) return 0;
     // The exponent counts only when digits follow it; "1e" is just 1.
@@ -58,7 +67,8 @@ int decimalPrefixLength(const QByteArray& s) {
         int j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
         if (j < s.size() && isDigit(s[j])) {
-            while (j < s.size() && isDigit(s[j])) ++j;
+            while (j < s.size() && isDigit(s[j]))
+                ++j;
             i = j;
         }
     }

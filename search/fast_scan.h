@@ -27,7 +27,7 @@ class Scan;
 
 class FastScan : public QObject, public engine::PollClient {
     Q_OBJECT
-  public:
+public:
     // How often the engine looks at the line besides each arrival of input and each deadline: a
     // safety net, never the pace.
     static constexpr int kBackstopReceiveMs = 20;
@@ -61,11 +61,11 @@ class FastScan : public QObject, public engine::PollClient {
     int silentCount() const { return m_silentCount; }
     qint64 silentWaitMs() const { return m_silentWaitMs; }
 
-  signals:
+signals:
     // The address just asked, for the progress label.
     void asking(int address);
 
-  private:
+private:
     enum class Pass { First, SecondLook };
     enum class Phase { Idle, Waiting, Settling };
 

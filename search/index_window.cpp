@@ -1,8 +1,8 @@
 #include "search/index_window.h"
 
+#include "link/window_placement.h"
 #include "search/index_texts.h"
 #include "search/instrument_list.h"
-#include "link/window_placement.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -61,7 +61,8 @@ IndexWindow::IndexWindow(InstrumentList& list, QWidget* parent) : QWidget(parent
     m_grid->setItemDelegateForColumn(0, new FixedColumnDelegate(m_grid));
 
     // Model row r is list row r + 1.
-    connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& i) { m_list.setCurrentRow(i.row() + 1); });
+    connect(m_grid, &QTableView::clicked, this,
+            [this](const QModelIndex& i) { m_list.setCurrentRow(i.row() + 1); });
     // The view reports double-clicks on cells only; the filter sees them on the whole grid.
     m_grid->viewport()->installEventFilter(this);
     m_grid->horizontalHeader()->viewport()->installEventFilter(this);
@@ -70,7 +71,8 @@ IndexWindow::IndexWindow(InstrumentList& list, QWidget* parent) : QWidget(parent
                 if (current.isValid()) m_list.setCurrentRow(current.row() + 1);
             });
     connect(&m_list, &InstrumentList::currentRowChanged, this, &IndexWindow::selectCurrentRow);
-    connect(&m_list, &QAbstractItemModel::modelReset, this, [this] { selectCurrentRow(m_list.currentRow()); });
+    connect(&m_list, &QAbstractItemModel::modelReset, this,
+            [this] { selectCurrentRow(m_list.currentRow()); });
 }
 
 QSize IndexWindow::sizeHint() const {

@@ -1,7 +1,7 @@
 #include "search/instrument.h"
 
-#include "views/instrument_types.h"
 #include "protocol/frame.h"
+#include "views/instrument_types.h"
 
 QString Instrument::modelName() const {
     return views::modelNameOf(typeCode);

@@ -4,22 +4,21 @@
 
 namespace {
 
-const QString kHeader[InstrumentList::kColumns] = {QStringLiteral(QT_TRANSLATE_NOOP("commtest", "序 号")), QStringLiteral(QT_TRANSLATE_NOOP("commtest", "地 址")),
-                                                   QStringLiteral(QT_TRANSLATE_NOOP("commtest", "仪 表 类 型")), QStringLiteral(QT_TRANSLATE_NOOP("commtest", "备  注"))};
+const QString kHeader[InstrumentList::kColumns] = {
+    QStringLiteral(QT_TRANSLATE_NOOP("commtest", "序 号")),
+    QStringLiteral(QT_TRANSLATE_NOOP("commtest", "地 址")),
+    QStringLiteral(QT_TRANSLATE_NOOP("commtest", "仪 表 类 型")),
+    QStringLiteral(QT_TRANSLATE_NOOP("commtest", "备  注"))};
 
 // The cells of data row `row` holding `instrument`.
 QString cellText(int row, const Instrument& instrument, int col) {
     switch (col) {
-    case 0:
-        return QString::number(row); // rows fill in order of discovery
-    case InstrumentList::kAddressColumn:
-        return addressCellText(instrument);
-    case InstrumentList::kTypeColumn:
-        return instrument.modelName();
+    case 0: return QString::number(row); // rows fill in order of discovery
+    case InstrumentList::kAddressColumn: return addressCellText(instrument);
+    case InstrumentList::kTypeColumn: return instrument.modelName();
     case InstrumentList::kRemarkColumn:
         return instrument.roundTripMs < 0 ? QString() : QStringLiteral("%1 ms").arg(instrument.roundTripMs);
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -95,21 +94,16 @@ QVariant InstrumentList::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         // The cells keep what the scan wrote (model names in Chinese); they are translated for display.
         return i18n::tr(text(index.row() + 1, index.column()));
-    case Qt::TextAlignmentRole:
-        return int(Qt::AlignCenter);
-    default:
-        return {};
+    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
+    default: return {};
     }
 }
 
 QVariant InstrumentList::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
-    case Qt::DisplayRole:
-        return i18n::tr(text(0, section));
-    case Qt::TextAlignmentRole:
-        return int(Qt::AlignCenter);
-    default:
-        return {};
+    case Qt::DisplayRole: return i18n::tr(text(0, section));
+    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
+    default: return {};
     }
 }

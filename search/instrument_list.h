@@ -15,7 +15,7 @@
 
 class InstrumentList : public QAbstractTableModel {
     Q_OBJECT
-  public:
+public:
     static constexpr int kColumns = 4;
     static constexpr int kAddressColumn = 1;
     static constexpr int kTypeColumn = 2;
@@ -53,10 +53,10 @@ class InstrumentList : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-  signals:
+signals:
     void currentRowChanged(int row);
 
-  private:
+private:
     // Data row r is m_rows[r - 1].
     std::vector<std::optional<Instrument>> m_rows;
     int m_currentRow = 1;

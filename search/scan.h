@@ -13,7 +13,7 @@ class InstrumentList;
 
 class Scan : public QObject, public engine::PollClient {
     Q_OBJECT
-  public:
+public:
     // Starts with `FoundCount` = 0 and the range `first`..`last` (nothing is sent when first > last).
     Scan(InstrumentList& list, qint16 first, qint16 last, QObject* parent = nullptr);
 
@@ -44,11 +44,11 @@ class Scan : public QObject, public engine::PollClient {
     int lastRow() const { return m_lastRow; }
     InstrumentList& list() { return m_list; }
 
-  signals:
+signals:
     // The address just asked, for the progress label.
     void asking(int address);
 
-  private:
+private:
     // Row that a reply from `address` goes to; starts a new row when it differs from the last one.
     int rowFor(int address);
 

@@ -31,7 +31,7 @@ constexpr int kAboveCentreTwips = 1500;
 // The range caption keeps its text, "搜索地址从       到", but draws its seven blanks as wide as
 // the address field that sits on them, so that "到" stays visible after the field.
 class RangeCaption : public QLabel {
-  public:
+public:
     RangeCaption(const QString& text, QWidget* parent) : QLabel(text, parent) {}
     void setGapWidth(int width) {
         m_gap = width;
@@ -44,7 +44,7 @@ class RangeCaption : public QLabel {
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QRect r = rect();
@@ -53,7 +53,7 @@ class RangeCaption : public QLabel {
                    searchtext::kRangeAfter);
     }
 
-  private:
+private:
     int m_gap = 0;
 };
 

@@ -27,7 +27,7 @@ class AppSettings;
 
 class SearchDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     SearchDialog(serial::SerialLink& link, InstrumentList& list, serial::MessageSink& messages,
                  QWidget* mainArea);
 
@@ -54,10 +54,10 @@ class SearchDialog : public QDialog {
     QLabel* label3(int i) const { return m_label3[i]; }
     QCheckBox* fastScanBox() const { return m_fastScan; }
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
 
-  private:
+private:
     void load();
     void onOk();
     void runSearchingWindow(Scan& scan);

@@ -23,7 +23,7 @@ class SerialLink;
 
 class SearchingWindow : public QDialog {
     Q_OBJECT
-  public:
+public:
     // The port is open already (the search dialog opened it).
     SearchingWindow(Scan& scan, serial::SerialLink& link, serial::MessageSink& messages, QWidget* mainArea,
                     engine::Intervals intervals = engine::kScanIntervals);
@@ -47,11 +47,11 @@ class SearchingWindow : public QDialog {
     // Esc closes like "停止".
     void reject() override;
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     // Stops polling, closes the port and removes the window; safe to call more than once.
     void finish();
     void onLost(const QString& reason);

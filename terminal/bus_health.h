@@ -23,7 +23,7 @@ struct AddressHealth {
 };
 
 class BusHealth {
-  public:
+public:
     void request(int address) { ++m_rows[address].requests; }
     void accepted(int address, int roundTripMs);
     void badCheck(int address) { ++m_rows[address].badChecks; }
@@ -33,7 +33,7 @@ class BusHealth {
     // By address, lowest first.
     const std::map<int, AddressHealth>& rows() const { return m_rows; }
 
-  private:
+private:
     std::map<int, AddressHealth> m_rows;
 };
 

@@ -21,7 +21,7 @@ QByteArray withCheckAndCr(const QByteArray& bytes);
 int askedAddress(const QByteArray& frame);
 
 class HandSender final : public engine::PollClient {
-  public:
+public:
     // Once: the frame goes out on the first send tick and the run ends on the next (the reply
     // window is one send interval). Repeating: it goes out on every send tick until stopped.
     void setFrame(const QByteArray& frame, bool repeat);
@@ -30,7 +30,7 @@ class HandSender final : public engine::PollClient {
     bool nextRequest(engine::Request& request) override;
     void replyTick(const engine::ReplyReader&) override {}
 
-  private:
+private:
     QByteArray m_frame;
     int m_address = -1;
     bool m_repeat = false;

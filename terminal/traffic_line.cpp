@@ -22,12 +22,9 @@ QString timeText(const TrafficLine& line) {
 
 QString directionText(Direction direction) {
     switch (direction) {
-    case Direction::Out:
-        return texts::kOut;
-    case Direction::In:
-        return texts::kIn;
-    case Direction::None:
-        break;
+    case Direction::Out: return texts::kOut;
+    case Direction::In: return texts::kIn;
+    case Direction::None: break;
     }
     return texts::kNone;
 }
@@ -52,20 +49,16 @@ QString verdictText(const TrafficLine& line) {
             .arg(QString::number(line.typeCode, 16).toUpper().rightJustified(2, QLatin1Char('0')),
                  views::modelNameOf(line.typeCode))
             .trimmed();
-    case Verdict::OtherAddress:
-        return texts::kOtherAddress.arg(line.address).arg(line.askedAddress);
+    case Verdict::OtherAddress: return texts::kOtherAddress.arg(line.address).arg(line.askedAddress);
     case Verdict::BadCheck: {
         const QByteArray carried = carriedCheck(line.bytes);
         const QByteArray expected = expectedCheck(line.bytes);
         return texts::kBadCheck.arg(carried.isEmpty() ? texts::kNone : escapedText(carried),
                                     expected.isEmpty() ? texts::kNone : QString::fromLatin1(expected));
     }
-    case Verdict::Echo:
-        return texts::kEcho;
-    case Verdict::Noise:
-        return texts::kNoise.arg(line.bytes.size());
-    case Verdict::Stray:
-        return texts::kStray.arg(line.bytes.size());
+    case Verdict::Echo: return texts::kEcho;
+    case Verdict::Noise: return texts::kNoise.arg(line.bytes.size());
+    case Verdict::Stray: return texts::kStray.arg(line.bytes.size());
     case Verdict::NoReply:
         return line.address < 0 ? texts::kNoReplyUnknown : texts::kNoReply.arg(line.address);
     }

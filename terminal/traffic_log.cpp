@@ -152,12 +152,8 @@ void TrafficLog::onTraffic(const TrafficEvent& event) {
         // A line never cut (no CR): shown as stray before it grows without bound.
         if (m_pending.size() > 2 * engine::ReplyReader::kLongestLine) flushStray(event.timeMs);
         break;
-    case TrafficKind::ReplyAccepted:
-        reply(event, true);
-        break;
-    case TrafficKind::ReplyBadCheck:
-        reply(event, false);
-        break;
+    case TrafficKind::ReplyAccepted: reply(event, true); break;
+    case TrafficKind::ReplyBadCheck: reply(event, false); break;
     case TrafficKind::EchoSkipped: {
         consume(static_cast<int>(event.bytes.size()));
         TrafficLine line;

@@ -21,7 +21,7 @@ namespace terminal {
 int charMicros(const QString& settings);
 
 class TrafficLog final : public engine::TrafficListener {
-  public:
+public:
     static constexpr int kCapacity = 100000;
 
     explicit TrafficLog(int capacity = kCapacity);
@@ -43,7 +43,7 @@ class TrafficLog final : public engine::TrafficListener {
     const BusHealth& health() const { return m_health; }
     void resetHealth() { m_health.reset(); }
 
-  private:
+private:
     void append(TrafficLine line, qint64 timeMs);
     void consume(int bytes);
     void flushStray(qint64 timeMs);

@@ -23,7 +23,7 @@ struct ReadingSpec {
 };
 
 class ReadingTable {
-  public:
+public:
     explicit ReadingTable(std::vector<ReadingSpec> specs);
 
     const std::vector<ReadingSpec>& specs() const { return m_specs; }
@@ -33,7 +33,7 @@ class ReadingTable {
     // when `readings` has room.
     void reset(protocol::Readings& readings) const;
 
-  private:
+private:
     std::vector<ReadingSpec> m_specs;
     protocol::Readings m_blank;
 };

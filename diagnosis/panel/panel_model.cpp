@@ -43,8 +43,10 @@ PanelModel PanelModel::design() {
 }
 
 void PanelModel::unload() {
-    for (int i = 0; i < 8; ++i) label1[i].caption.clear();
-    for (auto& lamp : image2) lamp.visible = false;
+    for (int i = 0; i < 8; ++i)
+        label1[i].caption.clear();
+    for (auto& lamp : image2)
+        lamp.visible = false;
 }
 
 bool operator==(const Label& a, const Label& b) {

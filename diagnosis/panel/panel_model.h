@@ -34,10 +34,10 @@ struct Image {
 };
 
 struct PanelModel {
-    std::array<Label, 9> label1;   // Label1(0) .. Label1(8): values
-    std::array<Image, 8> image2;   // Image2(0) .. Image2(7): alarm and state lamps
-    Image image1;                  // the instrument's front picture
-    std::array<Label, 3> label3;   // Label3(0) .. Label3(2): port, baud rate, model name
+    std::array<Label, 9> label1; // Label1(0) .. Label1(8): values
+    std::array<Image, 8> image2; // Image2(0) .. Image2(7): alarm and state lamps
+    Image image1;                // the instrument's front picture
+    std::array<Label, 3> label3; // Label3(0) .. Label3(2): port, baud rate, model name
 
     // The window as designed, before any layout or reply.
     static PanelModel design();

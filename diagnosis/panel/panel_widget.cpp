@@ -115,9 +115,12 @@ PanelWidget::PanelWidget(const QString& programDir, QWidget* parent)
     : QWidget(parent), m_pictures(programDir) {
     // Created bottom to top: the picture, then the captions and lamps over it.
     m_image1 = makeControl(this, QStringLiteral("Image1"));
-    for (int i = 0; i < int(m_label3.size()); ++i) m_label3[i] = makeControl(this, indexed("Label3", i));
-    for (int i = 0; i < int(m_label1.size()); ++i) m_label1[i] = makeControl(this, indexed("Label1", i));
-    for (int i = 0; i < int(m_image2.size()); ++i) m_image2[i] = makeControl(this, indexed("Image2", i));
+    for (int i = 0; i < int(m_label3.size()); ++i)
+        m_label3[i] = makeControl(this, indexed("Label3", i));
+    for (int i = 0; i < int(m_label1.size()); ++i)
+        m_label1[i] = makeControl(this, indexed("Label1", i));
+    for (int i = 0; i < int(m_image2.size()); ++i)
+        m_image2[i] = makeControl(this, indexed("Image2", i));
     resize(preferredSize());
 }
 

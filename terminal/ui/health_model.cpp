@@ -44,22 +44,14 @@ QVariant HealthModel::data(const QModelIndex& index, int role) const {
     const auto& [address, h] = m_rows[static_cast<size_t>(index.row())];
     const auto timed = [](int ms) { return ms < 0 ? QVariant() : QVariant(ms); };
     switch (index.column()) {
-    case 0:
-        return address;
-    case 1:
-        return h.requests;
-    case 2:
-        return h.accepted;
-    case 3:
-        return h.badChecks;
-    case 4:
-        return h.missing;
-    case 5:
-        return timed(h.roundTripMin);
-    case 6:
-        return timed(h.roundTripMean());
-    case 7:
-        return timed(h.roundTripMax);
+    case 0: return address;
+    case 1: return h.requests;
+    case 2: return h.accepted;
+    case 3: return h.badChecks;
+    case 4: return h.missing;
+    case 5: return timed(h.roundTripMin);
+    case 6: return timed(h.roundTripMean());
+    case 7: return timed(h.roundTripMax);
     }
     return {};
 }

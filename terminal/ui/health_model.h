@@ -9,7 +9,7 @@ namespace terminal {
 
 class HealthModel : public QAbstractTableModel {
     Q_OBJECT
-  public:
+public:
     explicit HealthModel(const BusHealth& health, QObject* parent = nullptr);
 
     // Figures brought up to date.
@@ -20,7 +20,7 @@ class HealthModel : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-  private:
+private:
     const BusHealth& m_health;
     std::vector<std::pair<int, AddressHealth>> m_rows;
 };

@@ -33,7 +33,7 @@ class TrafficModel;
 
 class TerminalWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     // Input looked at every 20 ms while sending or listening: round trips to within 20 ms.
     static constexpr int kReceiveMs = 20;
     // A frame sent once waits this long for its reply before the port closes.
@@ -66,7 +66,7 @@ class TerminalWindow : public QWidget {
     engine::PollEngine& engine() { return m_engine; }
     QTableView* trafficView() const { return m_view; }
 
-  private:
+private:
     bool start(const QByteArray& frame, bool repeat, int intervalMs);
     void buildControls();
     void updateState();

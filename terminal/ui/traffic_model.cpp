@@ -80,29 +80,20 @@ QVariant TrafficModel::data(const QModelIndex& index, int role) const {
         case Verdict::BadCheck:
         case Verdict::NoReply:
         case Verdict::Stray:
-        case Verdict::OtherAddress:
-            return QBrush(QColor(0xB0, 0x00, 0x00));
+        case Verdict::OtherAddress: return QBrush(QColor(0xB0, 0x00, 0x00));
         case Verdict::Echo:
-        case Verdict::Noise:
-            return QBrush(QColor(0x80, 0x80, 0x80));
-        default:
-            return {};
+        case Verdict::Noise: return QBrush(QColor(0x80, 0x80, 0x80));
+        default: return {};
         }
     }
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
-    case TimeColumn:
-        return timeText(l);
-    case DirectionColumn:
-        return directionText(l.direction);
-    case AddressColumn:
-        return addressText(l.address);
-    case BytesColumn:
-        return bytesText(l, m_hex);
-    case VerdictColumn:
-        return verdictText(l);
-    case RoundTripColumn:
-        return l.roundTripMs < 0 ? QVariant() : QVariant(l.roundTripMs);
+    case TimeColumn: return timeText(l);
+    case DirectionColumn: return directionText(l.direction);
+    case AddressColumn: return addressText(l.address);
+    case BytesColumn: return bytesText(l, m_hex);
+    case VerdictColumn: return verdictText(l);
+    case RoundTripColumn: return l.roundTripMs < 0 ? QVariant() : QVariant(l.roundTripMs);
     }
     return {};
 }

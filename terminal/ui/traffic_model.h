@@ -11,7 +11,7 @@ namespace terminal {
 
 class TrafficModel : public QAbstractTableModel {
     Q_OBJECT
-  public:
+public:
     enum Column {
         TimeColumn,
         DirectionColumn,
@@ -48,7 +48,7 @@ class TrafficModel : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-  private:
+private:
     const TrafficLog& m_log;
     std::deque<qint64> m_rows; // log sequence numbers shown, oldest first
     qint64 m_taken = 0;        // lines before this were looked at

@@ -24,13 +24,13 @@ namespace {
 
 // The main window with its modal windows replaced by counters.
 class TestableMainWindow : public app::MainWindow {
-  public:
+public:
     using app::MainWindow::MainWindow;
     int searches = 0, portDialogs = 0, diagnoses = 0, configDialogs = 0;
     // What the stand-in 配置 dialog does on OK; nothing when empty.
     std::function<void(config::AppSettings&)> configChoice;
 
-  protected:
+protected:
     void showSearchDialog() override { ++searches; }
     void showPortSettingsDialog() override { ++portDialogs; }
     void showDiagnosisWindow() override { ++diagnoses; }
@@ -65,7 +65,7 @@ void writeFile(const QString& path, const QByteArray& content) {
 
 class TestMainWindow : public QObject {
     Q_OBJECT
-  private:
+private:
     QTemporaryDir m_dir;
     FakeLink m_link;
     RecordingSink m_sink;
@@ -75,7 +75,7 @@ class TestMainWindow : public QObject {
         return std::make_unique<TestableMainWindow>(m_link, m_sink, m_dir.path());
     }
 
-  private slots:
+private slots:
     void init() {
         writeFile(serial::settingsFilePath(m_dir.path()), "\"COM2\",\"19200\"\r\n");
         m_link.close();
@@ -365,8 +365,12 @@ class TestMainWindow : public QObject {
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("opened");
-        QTest::newRow("fresh list") << "" << "" << "错误|未搜索到仪表" << 0;
-        QTest::newRow("listed instrument") << "0031（0x1FH）" << "LED系列——频率表" << "" << 1;
+        QTest::newRow("fresh list") << ""
+                                    << ""
+                                    << "错误|未搜索到仪表" << 0;
+        QTest::newRow("listed instrument") << "0031（0x1FH）"
+                                           << "LED系列——频率表"
+                                           << "" << 1;
     }
     void doubleClickBelowTheRows() {
         QFETCH(QString, address);

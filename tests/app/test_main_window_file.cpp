@@ -22,12 +22,12 @@ namespace {
 
 // The main window with the file dialogs answered by the test and no search dialog.
 class FileMainWindow : public app::MainWindow {
-  public:
+public:
     using app::MainWindow::MainWindow;
     QString openPath, savePath;
     QStringList previews;
 
-  protected:
+protected:
     void showSearchDialog() override {}
     QString chooseOpenPath() override { return openPath; }
     QString chooseSavePath() override { return savePath; }
@@ -77,7 +77,7 @@ class TestMainWindowFile : public QObject {
         action->trigger();
     }
 
-  private slots:
+private slots:
     void openAndSave_data() {
         QTest::addColumn<QByteArray>("content"); // of the file opened; empty: the file saved before
         QTest::addColumn<int>("rowsAfter");      // data rows of the list after opening

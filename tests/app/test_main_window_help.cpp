@@ -17,11 +17,11 @@
 namespace {
 
 class HelpMainWindow : public app::MainWindow {
-  public:
+public:
     using app::MainWindow::MainWindow;
     QStringList supportTexts, aboutTexts;
 
-  protected:
+protected:
     void showSearchDialog() override {}
     void showSupportDialog(const QString& text) override { supportTexts << text; }
     void showAboutBox(const QString& html) override { aboutTexts << html; }
@@ -41,7 +41,7 @@ class TestMainWindowHelp : public QObject {
         action->trigger();
     }
 
-  private slots:
+private slots:
     void cleanup() { QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China)); }
 
     // Every way in opens the one help window, in the interface language.

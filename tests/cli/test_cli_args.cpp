@@ -64,7 +64,7 @@ QStringList words(const QString& line) {
 
 class TestCliArgs : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void accepted_data();
     void accepted();
     void refused_data();

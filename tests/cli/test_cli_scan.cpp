@@ -34,7 +34,7 @@ Instrument instrument(int address, int typeCode, int roundTripMs) {
 
 class TestCliScan : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void formats_data();
     void formats();
     void againstTheSimulator_data();

@@ -60,7 +60,7 @@ const QByteArray kReply2 = reply("02", "02", "000F");
 
 class TestRoundPoller : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void answerOfOneRequest_data() {
         QTest::addColumn<QList<Step>>("steps");
         QTest::addColumn<int>("written");     // requests on the line after the steps

@@ -25,7 +25,7 @@ Sample missed(int address) {
 
 class TestSampleLines : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void json_data() {
         QTest::addColumn<Sample>("sample");
         QTest::addColumn<QByteArray>("line");

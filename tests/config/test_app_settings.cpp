@@ -48,7 +48,7 @@ QByteArray readFile(const QString& path) {
 
 class TestAppSettings : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     // What a file's text gives: the values, and how many of its lines could not be used.
     void parse_data() {
         QTest::addColumn<QByteArray>("text");

@@ -58,7 +58,7 @@ class TestConfigDialog : public QObject {
         return std::make_unique<ConfigDialog>(*m_settings, m_sink, kPresent);
     }
 
-  private slots:
+private slots:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         m_settings = std::make_unique<AppSettings>(m_dir->path());

@@ -50,7 +50,7 @@ struct Rig {
 
 class TestDynamicWindow : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void loadStep_data();
     void loadStep();
     void openFailureShowsAndStops();

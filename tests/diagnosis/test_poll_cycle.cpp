@@ -2,8 +2,8 @@
 #include "diagnosis/poll_cycle.h"
 #include "engine/poll_engine.h"
 #include "fake_link.h"
-#include "views/instrument_types.h"
 #include "reply_frame.h"
+#include "views/instrument_types.h"
 
 #include <QTest>
 
@@ -58,7 +58,7 @@ struct Rig {
 
 class TestPollCycle : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void requestToTheInstrument_data();
     void requestToTheInstrument();
     void dispatch_data();

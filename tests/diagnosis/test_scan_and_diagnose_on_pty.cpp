@@ -20,14 +20,14 @@ namespace {
 
 // An instrument at address 1: answers its own read request, ignores every other one.
 class ScriptedInstrument : public QObject {
-  public:
+public:
     ScriptedInstrument(PtyPair& pty, QByteArray answer) : m_pty(pty), m_answer(std::move(answer)) {
         connect(&m_poll, &QTimer::timeout, this, &ScriptedInstrument::serve);
         m_poll.start(5);
     }
     QList<QByteArray> requests;
 
-  private:
+private:
     void serve() {
         m_pending += m_pty.read(0);
         for (int cr = m_pending.indexOf('\r'); cr >= 0; cr = m_pending.indexOf('\r')) {
@@ -51,7 +51,7 @@ constexpr engine::Intervals kDiagnosis{200, 10};
 
 class TestScanAndDiagnoseOnPty : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void scanFindsItAndDiagnosisShowsIt();
 };
 

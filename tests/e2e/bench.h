@@ -24,7 +24,7 @@ constexpr engine::Intervals kQuickScan{400, 20};
 constexpr engine::Intervals kQuickDiagnosis{400, 20};
 
 class Bench {
-  public:
+public:
     // The scan and diagnosis windows run at the given intervals.
     explicit Bench(engine::Intervals scan = kQuickScan, engine::Intervals diagnosis = kQuickDiagnosis);
     ~Bench();
@@ -77,7 +77,7 @@ class Bench {
     // Nothing holds port 1: a second link opens it (and closes it again).
     bool portIsFree(QString* why = nullptr) const;
 
-  private:
+private:
     engine::Intervals m_scanIntervals;
     engine::Intervals m_diagnosisIntervals;
     ProgramDir m_programDir;

@@ -13,7 +13,7 @@
 class QWidget;
 
 class ModalDriver {
-  public:
+public:
     // Returns true when it has done what it came for (and has, say, pressed a button).
     using Step = std::function<bool(QWidget& window)>;
 
@@ -24,7 +24,7 @@ class ModalDriver {
     // The window was still up at the deadline and was closed by force.
     bool timedOut() const { return m_timedOut; }
 
-  private:
+private:
     void poll();
 
     static constexpr int kPollMs = 40;

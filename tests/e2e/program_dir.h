@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 class ProgramDir {
-  public:
+public:
     ProgramDir();
 
     // False, with the reason in error(), when the directory could not be laid out.
@@ -14,7 +14,7 @@ class ProgramDir {
     QString path() const { return m_dir.path(); }
     QString picture(const QString& fileName) const;
 
-  private:
+private:
     QTemporaryDir m_dir;
     QString m_error;
 };

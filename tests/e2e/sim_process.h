@@ -6,7 +6,7 @@
 #include <QStringList>
 
 class SimProcess {
-  public:
+public:
     SimProcess();
     ~SimProcess();
     SimProcess(const SimProcess&) = delete;
@@ -28,7 +28,7 @@ class SimProcess {
     // Log lines that begin with `direction` ("->" reply, "--" no answer, "<-" received).
     int logLines(const QString& direction) const;
 
-  private:
+private:
     QProcess m_process;
     QString m_device;
     QString m_error;

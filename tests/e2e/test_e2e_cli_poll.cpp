@@ -83,7 +83,7 @@ qint64 epochOf(const QJsonObject& sample) {
 
 class TestE2eCliPoll : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void publishesAndOutlivesTheBroker() {
         const QList<int> ports = TestBroker::freeLoopbackPorts(1);
         TestBroker broker(ports.first());

@@ -16,13 +16,13 @@ const QList<FamilyPanel> kFamilies = {singleDisplayMeter(), ledPidController(), 
 
 class TestE2eDiagnosis : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase();
     void cleanupTestCase();
     void showsWhatTheRepliesMean_data();
     void showsWhatTheRepliesMean();
 
-  private:
+private:
     std::unique_ptr<Bench> m_bench;
 };
 

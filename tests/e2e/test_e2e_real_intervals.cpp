@@ -11,7 +11,7 @@ constexpr qint64 kScanMs = 3 * engine::kScanIntervals.sendMs;
 
 class TestE2eRealIntervals : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void scanAndDiagnosisKeepTheirSlots();
 };
 

@@ -18,13 +18,13 @@ constexpr qint64 kScanMs = 4 * kQuickScan.sendMs;
 
 class TestE2eScan : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void cleanup();
     void listsTheInstrumentsInRange_data();
     void listsTheInstrumentsInRange();
 
-  private:
+private:
     std::unique_ptr<Bench> m_bench;
 };
 

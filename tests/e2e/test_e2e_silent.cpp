@@ -18,13 +18,13 @@ constexpr int kSettleMs = 4 * kQuickDiagnosis.receiveMs;
 
 class TestE2eSilent : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase();
     void cleanupTestCase();
     void keepsTheLastValues_data();
     void keepsTheLastValues();
 
-  private:
+private:
     std::unique_ptr<Bench> m_bench;
 };
 

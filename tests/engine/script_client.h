@@ -9,7 +9,7 @@
 #include <functional>
 
 class ScriptClient final : public engine::PollClient {
-  public:
+public:
     explicit ScriptClient(QList<int> addresses = {}) : addresses(std::move(addresses)) {}
 
     bool nextRequest(engine::Request& request) override {
@@ -32,7 +32,7 @@ class ScriptClient final : public engine::PollClient {
 
 // Every event as one text: "<ms> <kind> <address> <type> <count> <bytes>".
 class TrafficLog final : public engine::TrafficListener {
-  public:
+public:
     void onTraffic(const engine::TrafficEvent& e) override {
         static const char* const kinds[] = {"request", "bytes", "accepted", "bad",
                                             "echo",    "noise", "no-reply"};

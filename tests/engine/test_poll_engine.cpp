@@ -42,7 +42,7 @@ struct Rig {
 
 class TestPollEngine : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void ticksDriveTheClient();
     void runEnds_data();
     void runEnds();

@@ -14,7 +14,7 @@ const QByteArray kAsk01 = protocol::readRequest("01");
 
 // Each piece as one text: "echo @01RD17", "noise 2", "accepted @01...", "bad x\r".
 class Transcript final : public engine::CutObserver {
-  public:
+public:
     void echoSkipped(const QByteArray& line) override { lines << "echo " + line.trimmed(); }
     void noiseDropped(const QByteArray& noise) override {
         lines << "noise " + QByteArray::number(noise.size());
@@ -27,12 +27,9 @@ class Transcript final : public engine::CutObserver {
 
 QString statusName(ReplyStatus status) {
     switch (status) {
-    case ReplyStatus::NoneYet:
-        return QStringLiteral("none yet");
-    case ReplyStatus::Accepted:
-        return QStringLiteral("accepted");
-    case ReplyStatus::BadCheck:
-        return QStringLiteral("bad check");
+    case ReplyStatus::NoneYet: return QStringLiteral("none yet");
+    case ReplyStatus::Accepted: return QStringLiteral("accepted");
+    case ReplyStatus::BadCheck: return QStringLiteral("bad check");
     }
     return {};
 }
@@ -41,7 +38,7 @@ QString statusName(ReplyStatus status) {
 
 class TestReplyReader : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void answer_data();
     void answer();
     void answerHeldUntilTheNextRequest();

@@ -22,7 +22,7 @@ using Arrivals = QList<Arrival>;
 
 class TestSendHold : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void sendTickWaitsForArrivingReply_data();
     void sendTickWaitsForArrivingReply();
     void inputBeforeTheSendTickReachesTheClient();

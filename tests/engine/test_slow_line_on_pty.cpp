@@ -12,7 +12,7 @@
 
 class TestSlowLineOnPty : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void longReplyAt600Baud_data();
     void longReplyAt600Baud();
 };
@@ -28,8 +28,8 @@ void TestSlowLineOnPty::longReplyAt600Baud() {
     QFETCH(int, address);
     QFETCH(int, typeCode);
     SimProcess sim;
-    QVERIFY2(sim.start({"--baud", "600", "--delay", "20", "--half-duplex", "--instrument", "1:02", "--instrument",
-                        "2:96"}),
+    QVERIFY2(sim.start({"--baud", "600", "--delay", "20", "--half-duplex", "--instrument", "1:02",
+                        "--instrument", "2:96"}),
              qPrintable(sim.error()));
     serial::QtSerialLink link;
     link.setDevice(sim.devicePath());

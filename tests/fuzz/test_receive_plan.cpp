@@ -19,7 +19,8 @@ ReceivePlan plan(int layout, int quietTicks, const QList<Chunk>& chunks) {
 
 QByteArray bytes(std::initializer_list<int> values) {
     QByteArray out;
-    for (int v : values) out.append(static_cast<char>(v));
+    for (int v : values)
+        out.append(static_cast<char>(v));
     return out;
 }
 
@@ -27,8 +28,10 @@ QByteArray bytes(std::initializer_list<int> values) {
 
 namespace QTest {
 template <> char* toString(const ReceivePlan& p) {
-    QByteArray text = "layout " + QByteArray::number(p.layout) + ", quiet " + QByteArray::number(p.quietTicks);
-    for (const Chunk& c : p.chunks) text += QByteArray(c.sendFirst ? ", send+" : ", ") + c.bytes.toHex();
+    QByteArray text =
+        "layout " + QByteArray::number(p.layout) + ", quiet " + QByteArray::number(p.quietTicks);
+    for (const Chunk& c : p.chunks)
+        text += QByteArray(c.sendFirst ? ", send+" : ", ") + c.bytes.toHex();
     return qstrdup(text.constData());
 }
 } // namespace QTest
@@ -43,10 +46,12 @@ private slots:
         QTest::newRow("layout wraps at twenty") << bytes({42}) << plan(2, 0, {});
         QTest::newRow("unknown model") << bytes({18}) << plan(fuzz::kUnknownModel, 0, {});
         QTest::newRow("quiet ticks wrap at thirty-two") << bytes({0, 33}) << plan(0, 1, {});
-        QTest::newRow("send bit before a chunk") << bytes({1, 2, 0x82, 'A', 'B'}) << plan(1, 2, {{true, "AB"}});
-        QTest::newRow("empty chunk is a bare tick") << bytes({1, 0, 0x00, 0x01, 'x'})
-                                                    << plan(1, 0, {{false, ""}, {false, "x"}});
-        QTest::newRow("chunk cut short at the end") << bytes({3, 0, 0x05, 'a', 'b'}) << plan(3, 0, {{false, "ab"}});
+        QTest::newRow("send bit before a chunk")
+            << bytes({1, 2, 0x82, 'A', 'B'}) << plan(1, 2, {{true, "AB"}});
+        QTest::newRow("empty chunk is a bare tick")
+            << bytes({1, 0, 0x00, 0x01, 'x'}) << plan(1, 0, {{false, ""}, {false, "x"}});
+        QTest::newRow("chunk cut short at the end")
+            << bytes({3, 0, 0x05, 'a', 'b'}) << plan(3, 0, {{false, "ab"}});
         QTest::newRow("control byte without bytes") << bytes({3, 0, 0x85}) << plan(3, 0, {{true, ""}});
         QTest::newRow("largest chunk") << bytes({0, 0, 0x7F}) + QByteArray(127, 'z') + bytes({0x01, 'q'})
                                        << plan(0, 0, {{false, QByteArray(127, 'z')}, {false, "q"}});

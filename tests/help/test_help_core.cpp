@@ -55,7 +55,7 @@ Q_DECLARE_METATYPE(engine::TrafficEvent)
 
 class TestHelpCore : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void contents() {
         const help::ManualIndex index = indexOf(kPage);
         QCOMPARE(targets(index.sections()), (QStringList{"list.html", "list.html#save", "list.html#open"}));

@@ -11,7 +11,7 @@ class TestHelpWindow : public QObject {
     Q_OBJECT
     const QString m_root = QStringLiteral(COMMTEST_MANUAL_SOURCE);
 
-  private slots:
+private slots:
     void opensOnFirstPage_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("firstTitle");

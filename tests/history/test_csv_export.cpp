@@ -78,7 +78,7 @@ class TestCsvExport : public QObject {
         return bytesOf(m_csv);
     }
 
-  private slots:
+private slots:
     void init() {
         QDir(m_dir.path()).removeRecursively();
         QDir().mkpath(m_dir.path());

@@ -15,7 +15,7 @@ using namespace historytest;
 class TestHistoryKill : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void killedWriter_data() {
         QTest::addColumn<QString>("durability");
         QTest::addColumn<qint64>("killAfter"); // commits reported before the kill

@@ -89,7 +89,7 @@ class TestHistoryStore : public QObject {
     QTemporaryDir m_dir;
     QString m_path;
 
-  private slots:
+private slots:
     void init() { m_path = m_dir.filePath(QStringLiteral("case/history.db")); }
     void cleanup() { QDir(m_dir.filePath(QStringLiteral("case"))).removeRecursively(); }
 

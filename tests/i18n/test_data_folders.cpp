@@ -43,7 +43,7 @@ class TestDataFolders : public QObject {
     QTemporaryDir m_root;
     QString path(const QString& relative) const { return QDir(m_root.path()).filePath(relative); }
 
-  private slots:
+private slots:
     void init() {
         QDir(m_root.path()).removeRecursively();
         QDir().mkpath(m_root.path());

@@ -11,7 +11,6 @@
 #include "fake_link.h"
 #include "i18n/translation.h"
 #include "link/port_settings_dialog.h"
-#include "views/instrument_types.h"
 #include "recording_sink.h"
 #include "reply_frame.h"
 #include "search/diagnosis_gate.h"
@@ -21,6 +20,7 @@
 #include "search/scan.h"
 #include "search/search_dialog.h"
 #include "search/searching_window.h"
+#include "views/instrument_types.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -91,7 +91,7 @@ class TestEnglishWindows : public QObject {
     RecordingSink m_sink;
     InstrumentList m_list;
 
-  private slots:
+private slots:
     void initTestCase() {
         QVERIFY(m_english.install(i18n::Language::English, translationsDir()));
         // One instrument found, as the scan writes it.

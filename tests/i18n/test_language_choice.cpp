@@ -27,7 +27,7 @@ std::optional<Language> optionOf(const QString& code) {
 
 class TestLanguageChoice : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void choice_data() {
         QTest::addColumn<QString>("option");     // "-": none
         QTest::addColumn<QString>("configured"); // the settings file's value

@@ -56,7 +56,7 @@ QStringList told(const TsFile& f) {
 
 class TestSourceTexts : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void literals_data() {
         QTest::addColumn<QByteArray>("source");
         QTest::addColumn<QStringList>("expected");

@@ -35,7 +35,7 @@ class TestTranslation : public QObject {
     Q_OBJECT
     TsFile m_ts;
 
-  private slots:
+private slots:
     void initTestCase() {
         m_ts = readTs(readAll(QDir(kSourceDir).filePath(kTsFile)));
         QVERIFY2(m_ts.error.isEmpty(), qPrintable(m_ts.error));

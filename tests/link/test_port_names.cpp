@@ -29,7 +29,7 @@ PortMapping mapped(int port, const QString& serial, const QString& name) {
 
 class TestPortNames : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void order_data() {
         QTest::addColumn<QStringList>("system");
         QTest::addColumn<QStringList>("ordered");

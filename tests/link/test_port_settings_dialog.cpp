@@ -31,7 +31,7 @@ class TestPortSettingsDialog : public QObject {
         return std::make_unique<PortSettingsDialog>(*m_link, path(), m_sink);
     }
 
-  private slots:
+private slots:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         m_link = std::make_unique<FakeLink>();

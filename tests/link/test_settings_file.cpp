@@ -11,7 +11,7 @@ using namespace serial;
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     // port -1: the file gives no settings at all; a problem: what could not be used was replaced.
     void parse_data() {
         QTest::addColumn<QByteArray>("content");

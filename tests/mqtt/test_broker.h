@@ -14,7 +14,7 @@ struct mosquitto;
 struct mosquitto_message;
 
 class TestBroker {
-  public:
+public:
     // Listens on `port` of 127.0.0.1; `extraConfig`: more lines for its configuration, e.g.
     // further listeners.
     explicit TestBroker(int port, const QStringList& extraConfig = {});
@@ -32,7 +32,7 @@ class TestBroker {
     static QList<int> freeLoopbackPorts(int count);
     static QString program(); // mosquitto lives in /usr/sbin on Debian
 
-  private:
+private:
     QTemporaryDir m_dir;
     QStringList m_extraConfig;
     int m_port = 0;
@@ -40,7 +40,7 @@ class TestBroker {
 };
 
 class Subscriber {
-  public:
+public:
     struct Received {
         QByteArray topic;
         QByteArray payload;
@@ -60,7 +60,7 @@ class Subscriber {
     QList<Received> received() const;
     QList<QByteArray> payloads(const QByteArray& topic) const;
 
-  private:
+private:
     static void onConnect(mosquitto* client, void* self, int code);
     static void onDisconnect(mosquitto* client, void* self, int code);
     static void onSubscribe(mosquitto* client, void* self, int id, int count, const int* granted);

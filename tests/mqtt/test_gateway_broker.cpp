@@ -79,7 +79,7 @@ QString childProgram() {
 
 class TestGatewayBroker : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase();
     void topics_data();
     void topics();
@@ -90,7 +90,7 @@ class TestGatewayBroker : public QObject {
     void connectionSettings();
     void cleanupTestCase();
 
-  private:
+private:
     std::unique_ptr<TestBroker> m_broker;
     std::unique_ptr<Subscriber> m_early; // there before the gateway
     std::unique_ptr<Subscriber> m_late;  // came when everything was sent

@@ -32,7 +32,7 @@ Sample accepted(int address, protocol::Readings readings = {}) {
 
 class TestMqttMessages : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void brokerUrl_data();
     void brokerUrl();
     void topics_data();

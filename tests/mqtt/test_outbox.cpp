@@ -9,7 +9,7 @@ namespace {
 
 // Hands out ids 1, 2, 3... in order; refuses payloads that say "refuse".
 class RecordingTransport : public mqtt::Transport {
-  public:
+public:
     std::optional<int> publish(const mqtt::Message& m) override {
         if (m.payload.startsWith("refuse")) return std::nullopt;
         handed << (m.retain ? QString::fromUtf8(m.topic + '=' + m.payload) : QString::fromUtf8(m.payload));
@@ -17,7 +17,7 @@ class RecordingTransport : public mqtt::Transport {
     }
     QStringList handed;
 
-  private:
+private:
     int m_lastId = 0;
 };
 
@@ -54,7 +54,7 @@ void run(mqtt::Outbox& box, RecordingTransport& transport, const QString& script
 
 class TestOutbox : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void script_data();
     void script();
 };

@@ -65,7 +65,9 @@ private slots:
         QTest::newRow("noise before at") << QByteArray("xx@01RD17\r") << true;
         QTest::newRow("wrong check") << QByteArray("@01RD18\r") << false;
         QTest::newRow("CR before at") << QByteArray("\r@01RD17") << false;
-        QTest::newRow("high bytes in body") << QByteArray("@\xC8\xC8" "00\r") << true;
+        QTest::newRow("high bytes in body") << QByteArray("@\xC8\xC8"
+                                                          "00\r")
+                                            << true;
     }
     void checkReply() {
         QFETCH(QByteArray, line);
@@ -80,15 +82,20 @@ private slots:
         QTest::addColumn<QByteArray>("line");
         const QByteArray req = "@01RD17\r";
         QTest::newRow("no CR yet") << QByteArray("@01") << req << false << QByteArray();
-        QTest::newRow("clean reply") << QByteArray("@0100000200\r") << req << true << QByteArray("@0100000200\r");
+        QTest::newRow("clean reply") << QByteArray("@0100000200\r") << req << true
+                                     << QByteArray("@0100000200\r");
         QTest::newRow("second reply ignored")
             << QByteArray("@AB03\r@01RD17\r") << QByteArray() << true << QByteArray("@AB03\r");
-        QTest::newRow("noise dropped") << QByteArray("xx@01RD17\r") << QByteArray() << true << QByteArray("@01RD17\r");
-        QTest::newRow("echo skipped") << QByteArray("@01RD17\r@AB03\r") << req << true << QByteArray("@AB03\r");
+        QTest::newRow("noise dropped")
+            << QByteArray("xx@01RD17\r") << QByteArray() << true << QByteArray("@01RD17\r");
+        QTest::newRow("echo skipped")
+            << QByteArray("@01RD17\r@AB03\r") << req << true << QByteArray("@AB03\r");
         QTest::newRow("echo then nothing") << QByteArray("@01RD17\r@AB") << req << false << QByteArray();
-        QTest::newRow("noisy echo skipped") << QByteArray("\x7f@01RD17\r\x01@AB03\r") << req << true << QByteArray("@AB03\r");
+        QTest::newRow("noisy echo skipped")
+            << QByteArray("\x7f@01RD17\r\x01@AB03\r") << req << true << QByteArray("@AB03\r");
         QTest::newRow("echo skipped once only") << QByteArray("@01RD17\r@01RD17\r") << req << true << req;
-        QTest::newRow("line without at kept") << QByteArray("garbage\r@AB03\r") << req << true << QByteArray("garbage\r");
+        QTest::newRow("line without at kept")
+            << QByteArray("garbage\r@AB03\r") << req << true << QByteArray("garbage\r");
     }
     void cutReplyLine() {
         QFETCH(QByteArray, buffer);

@@ -9,7 +9,7 @@
 
 class TestReadingNumber : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void text_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QByteArray>("text");

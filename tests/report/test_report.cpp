@@ -52,7 +52,7 @@ Q_DECLARE_METATYPE(report::ReportContent)
 
 class TestReport : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void keepsLastReadings_data() {
         QTest::addColumn<QList<int>>("addresses"); // recorded in this order; negative: empty readings
         QTest::addColumn<QList<double>>("values"); // the value kept per address, lowest address first

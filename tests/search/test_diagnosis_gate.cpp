@@ -8,7 +8,7 @@
 
 class TestDiagnosisGate : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void gate_data();
     void gate();
 };

@@ -80,7 +80,7 @@ struct Rig {
 
 class TestFastScan : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void whenTheNextRequestGoes_data();
     void whenTheNextRequestGoes();
     void adaptiveTimeout_data();

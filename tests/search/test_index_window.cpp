@@ -40,7 +40,7 @@ std::pair<QWidget*, QPoint> place(QTableView* grid, const QString& where) {
 
 class TestIndexWindow : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void gridAndHeader();
     void sizesFollowTheClientArea_data();
     void sizesFollowTheClientArea();

@@ -20,7 +20,7 @@ Instrument instrument(int address, int typeCode, const QByteArray& addressText) 
 
 class TestInstrumentList : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void freshListHasHeaderAndOneEmptyRow();
     void cells_data();
     void cells();

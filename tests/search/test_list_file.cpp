@@ -30,7 +30,7 @@ Q_DECLARE_METATYPE(Instruments)
 
 class TestListFile : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void roundTrip_data() {
         QTest::addColumn<Instruments>("instruments");
         QTest::newRow("one listed type") << Instruments{make(31, 0x02, 42, kMorning)};

@@ -47,7 +47,7 @@ Q_DECLARE_METATYPE(QList<Slot>)
 
 class TestScan : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void requests_data();
     void requests();
     void rows_data();

@@ -8,7 +8,7 @@ Q_DECLARE_METATYPE(Progress)
 
 class TestScanProgress : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void estimate_data();
     void estimate();
     void clockText_data();

@@ -45,7 +45,7 @@ struct Rig {
 
 class TestSearchDialog : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void everyOpeningShowsTheLinkAfresh();
     void ok_data();
     void ok();

@@ -43,7 +43,7 @@ struct Rig {
 
 class TestSearchingWindow : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void labels();
     void intervalsFromOutside_data();
     void intervalsFromOutside();

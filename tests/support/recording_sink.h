@@ -16,7 +16,8 @@ public:
     // "title|text" per message, for comparing all of them in one go.
     QStringList lines() const {
         QStringList out;
-        for (const Message& m : shown) out << m.title + QLatin1Char('|') + m.text;
+        for (const Message& m : shown)
+            out << m.title + QLatin1Char('|') + m.text;
         return out;
     }
 

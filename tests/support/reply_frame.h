@@ -18,11 +18,14 @@ inline QByteArray replyLine(const QByteArray& type, const QByteArray& data) {
 }
 
 // A reply cut off after its type code: every data field lies beyond the end of the line.
-inline QByteArray shortReply(const QByteArray& type) { return "@010000" + type + protocol::kCR; }
+inline QByteArray shortReply(const QByteArray& type) {
+    return "@010000" + type + protocol::kCR;
+}
 
 // Eight-digit float fields laid end to end.
 inline QByteArray floatFields(std::initializer_list<float> values) {
     QByteArray out;
-    for (float v : values) out += protocol::floatToHex(v);
+    for (float v : values)
+        out += protocol::floatToHex(v);
     return out;
 }

@@ -6,7 +6,7 @@
 
 class TestByteText : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void shown_data();
     void shown();
     void typed_data();

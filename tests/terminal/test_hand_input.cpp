@@ -19,7 +19,7 @@ using namespace terminal;
 
 class TestHandInput : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void address_data();
     void address();
     void interval_data();

@@ -49,7 +49,7 @@ QByteArray readSome(int fd) {
 
 class TestTerminalOnSim : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void faultyLineJudged();
     void listensToAnotherMaster();
 };

@@ -25,12 +25,12 @@ namespace texts = terminal::texts;
 namespace {
 
 class Main : public app::MainWindow {
-  public:
+public:
     using app::MainWindow::MainWindow;
     // Whether the terminal still held the port when the scan or diagnosis would have begun.
     QList<bool> portHeldAtStart;
 
-  protected:
+protected:
     void showSearchDialog() override {
         portHeldAtStart << (terminalWindow() && terminalWindow()->usingPort());
     }
@@ -49,7 +49,7 @@ struct Rig {
 
 // A scan-like client of another engine: asks `address` on each send tick.
 class Asker final : public engine::PollClient {
-  public:
+public:
     int address = 1;
     bool nextRequest(engine::Request& r) override {
         r.address = address;
@@ -63,7 +63,7 @@ class Asker final : public engine::PollClient {
 
 class TestTerminalWindow : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void oneWindowFromMenuAndToolbar();
     void seesOtherEnginesTraffic();
     void scanOrDiagnosisStopsTheSending_data();

@@ -39,27 +39,19 @@ TrafficEvent toEvent(const Ev& ev) {
         e.kind = TrafficKind::RequestWritten;
         if (e.bytes.isEmpty()) e.bytes = ask(ev.address);
         break;
-    case 'R':
-        e.kind = TrafficKind::BytesReceived;
-        break;
+    case 'R': e.kind = TrafficKind::BytesReceived; break;
     case 'A':
         e.kind = TrafficKind::ReplyAccepted;
         e.address = protocol::replyAddress(ev.bytes);
         e.typeCode = protocol::replyTypeCode(ev.bytes);
         break;
-    case 'B':
-        e.kind = TrafficKind::ReplyBadCheck;
-        break;
-    case 'E':
-        e.kind = TrafficKind::EchoSkipped;
-        break;
+    case 'B': e.kind = TrafficKind::ReplyBadCheck; break;
+    case 'E': e.kind = TrafficKind::EchoSkipped; break;
     case 'N':
         e.kind = TrafficKind::NoiseDropped;
         e.count = static_cast<int>(ev.bytes.size());
         break;
-    default:
-        e.kind = TrafficKind::NoReply;
-        break;
+    default: e.kind = TrafficKind::NoReply; break;
     }
     return e;
 }
@@ -72,33 +64,15 @@ QList<Ev> arrives(qint64 ms, const QByteArray& line, bool good = true) {
 QString summary(const terminal::TrafficLine& l) {
     QString s;
     switch (l.verdict) {
-    case Verdict::Request:
-        s = QStringLiteral("req/%1").arg(l.address);
-        break;
-    case Verdict::HeardRequest:
-        s = QStringLiteral("heard/%1").arg(l.address);
-        break;
-    case Verdict::Accepted:
-        s = QStringLiteral("ok/%1").arg(l.address);
-        break;
-    case Verdict::OtherAddress:
-        s = QStringLiteral("late/%1<%2").arg(l.address).arg(l.askedAddress);
-        break;
-    case Verdict::BadCheck:
-        s = QStringLiteral("bad/%1").arg(l.address);
-        break;
-    case Verdict::Echo:
-        s = QStringLiteral("echo");
-        break;
-    case Verdict::Noise:
-        s = QStringLiteral("noise:%1").arg(l.bytes.size());
-        break;
-    case Verdict::Stray:
-        s = QStringLiteral("stray:%1").arg(l.bytes.size());
-        break;
-    case Verdict::NoReply:
-        s = QStringLiteral("none/%1").arg(l.address);
-        break;
+    case Verdict::Request: s = QStringLiteral("req/%1").arg(l.address); break;
+    case Verdict::HeardRequest: s = QStringLiteral("heard/%1").arg(l.address); break;
+    case Verdict::Accepted: s = QStringLiteral("ok/%1").arg(l.address); break;
+    case Verdict::OtherAddress: s = QStringLiteral("late/%1<%2").arg(l.address).arg(l.askedAddress); break;
+    case Verdict::BadCheck: s = QStringLiteral("bad/%1").arg(l.address); break;
+    case Verdict::Echo: s = QStringLiteral("echo"); break;
+    case Verdict::Noise: s = QStringLiteral("noise:%1").arg(l.bytes.size()); break;
+    case Verdict::Stray: s = QStringLiteral("stray:%1").arg(l.bytes.size()); break;
+    case Verdict::NoReply: s = QStringLiteral("none/%1").arg(l.address); break;
     }
     if (l.roundTripMs >= 0) s += QStringLiteral("@%1").arg(l.roundTripMs);
     return s;
@@ -143,7 +117,7 @@ Q_DECLARE_METATYPE(QList<Ev>)
 
 class TestTrafficLog : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void verdicts_data();
     void verdicts();
     void health_data();

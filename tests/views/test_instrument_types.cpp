@@ -34,7 +34,7 @@ QStringList shape(const std::vector<views::ReadingSpec>& specs) {
 class TestInstrumentTypes : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void lookups_data();
     void lookups();
     void everyTypeResolves_data();

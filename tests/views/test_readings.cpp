@@ -45,7 +45,7 @@ QByteArray repeated(const QByteArray& field, int times) {
 class TestReadings : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void workedReply_data();
     void workedReply();
 };

@@ -21,7 +21,7 @@ struct FrameOutcome {
 };
 
 class DecodeSession {
-  public:
+public:
     // Lays the panel out for a model name of the instrument types. False, leaving the panel as it
     // is, for a name the table lacks. Without a call the first frame's type code chooses the model.
     bool layOutFor(const QString& modelName);
@@ -31,7 +31,7 @@ class DecodeSession {
     const panel::PanelModel& panel() const { return m_panel; }
     qint16 tn() const { return m_tn; }
 
-  private:
+private:
     void layOutForFirstFrame(const QByteArray& frame);
 
     panel::PanelModel m_panel = panel::PanelModel::design();

@@ -32,7 +32,7 @@ void settle() {
 }
 
 class Shots {
-  public:
+public:
     explicit Shots(const QString& folder) : m_folder(folder) {}
     bool grab(QWidget* widget, const QString& name) {
         if (!widget) return fail(QStringLiteral("no window for ") + name);
@@ -49,7 +49,7 @@ class Shots {
     }
     bool failed() const { return m_failed; }
 
-  private:
+private:
     QString m_folder;
     bool m_failed = false;
 };
@@ -57,12 +57,12 @@ class Shots {
 // The main window with its search dialog driven: grabbed as it opens, then a scan of the
 // simulated bus's addresses at a quick pace.
 class DrivenMainWindow : public app::MainWindow {
-  public:
+public:
     DrivenMainWindow(serial::SerialLink& link, serial::MessageSink& messages, const QString& dir,
                      Shots& shots)
         : app::MainWindow(link, messages, dir), m_link(link), m_sink(messages), m_shots(shots) {}
 
-  protected:
+protected:
     void showSearchDialog() override {
         SearchDialog dialog(m_link, instruments(), m_sink, mdiArea());
         dialog.setScanIntervals({150, 20});
@@ -85,7 +85,7 @@ class DrivenMainWindow : public app::MainWindow {
         dialog.exec();
     }
 
-  private:
+private:
     serial::SerialLink& m_link;
     serial::MessageSink& m_sink;
     Shots& m_shots;

@@ -91,8 +91,11 @@ QImage twoDisplayFront() {
         drawLedWindow(p, ledWindowFor(3270, 2670, 176, 36));
         drawLegend(p, fromTwips(2730, 1680), QStringLiteral("PV"), 11);
         drawLegend(p, fromTwips(2730, 2730), QStringLiteral("SV"), 11);
-        const LampPlace lamps[] = {{1170, 1830, "AL1"}, {1170, 2700, "AL2"}, {5970, 1800, "AL3"},
-                                   {5970, 2250, "AL4"}, {5970, 2700, "OUT"}};
+        const LampPlace lamps[] = {{1170, 1830, "AL1"},
+                                   {1170, 2700, "AL2"},
+                                   {5970, 1800, "AL3"},
+                                   {5970, 2250, "AL4"},
+                                   {5970, 2700, "OUT"}};
         drawLampSockets(p, lamps);
         drawKeyRow(p, QRect(186, 204, 38, 24), kArrowKeys + QStringList{QStringLiteral("A/M")});
         drawFamilyMark(p, bezel, QStringLiteral("D80"));

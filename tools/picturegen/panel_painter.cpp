@@ -5,7 +5,9 @@
 
 namespace picturegen {
 
-void drawBackdrop(QPainter& p, const QSize& size) { p.fillRect(QRect(QPoint(0, 0), size), kBackdrop); }
+void drawBackdrop(QPainter& p, const QSize& size) {
+    p.fillRect(QRect(QPoint(0, 0), size), kBackdrop);
+}
 
 void drawBezel(QPainter& p, const QRect& outer) {
     QLinearGradient frame(outer.topLeft(), outer.bottomLeft());

@@ -30,7 +30,7 @@ struct Collision {
 };
 
 class BusSchedule {
-  public:
+public:
     BusSchedule(int baud, bool halfDuplex, QRandomGenerator& random);
 
     struct Request {
@@ -53,7 +53,7 @@ class BusSchedule {
 
     bool idle() const { return m_blocks.empty(); }
 
-  private:
+private:
     struct Block {
         BlockKind kind = BlockKind::Reply;
         QByteArray bytes;

@@ -16,10 +16,10 @@ namespace sim {
 
 class SimBus : public QObject {
     Q_OBJECT
-  public:
+public:
     SimBus(const SimOptions& options, Line& line, quint32 seed, QObject* parent = nullptr);
 
-  private:
+private:
     void onReceived(const QByteArray& bytes);
     void answer(const QByteArray& line);
     void sendGarbage();

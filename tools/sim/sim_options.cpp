@@ -1,7 +1,7 @@
 #include "tools/sim/sim_options.h"
 
-#include "views/instrument_types.h"
 #include "tools/sim/reply_builder.h"
+#include "views/instrument_types.h"
 
 #include <QCommandLineParser>
 

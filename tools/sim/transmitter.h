@@ -13,7 +13,7 @@ namespace sim {
 
 class Transmitter : public QObject {
     Q_OBJECT
-  public:
+public:
     Transmitter(Line& line, int baud, bool halfDuplex, QRandomGenerator& random, QObject* parent = nullptr);
 
     // Microseconds since the transmitter was made: the schedule's clock.
@@ -25,7 +25,7 @@ class Transmitter : public QObject {
     QList<Collision> takeCollisions() { return m_schedule.takeCollisions(); }
     bool isIdle() const { return m_schedule.idle(); }
 
-  private:
+private:
     void tick();
 
     Line& m_line;

@@ -9,12 +9,9 @@ Outcome judge(const QByteArray& received, const QByteArray& request) {
     reader.startRequest(request);
     reader.feed(received);
     switch (reader.status()) {
-    case engine::ReplyStatus::Accepted:
-        return Outcome::Accepted;
-    case engine::ReplyStatus::BadCheck:
-        return Outcome::Rejected;
-    case engine::ReplyStatus::NoneYet:
-        break;
+    case engine::ReplyStatus::Accepted: return Outcome::Accepted;
+    case engine::ReplyStatus::BadCheck: return Outcome::Rejected;
+    case engine::ReplyStatus::NoneYet: break;
     }
     return Outcome::Unanswered;
 }
@@ -41,15 +38,9 @@ void ReplyTally::judgeOpenRequest() {
     if (!m_open) return;
     m_open = false;
     switch (judge(m_received, m_request)) {
-    case Outcome::Accepted:
-        ++m_accepted;
-        break;
-    case Outcome::Rejected:
-        ++m_rejected;
-        break;
-    case Outcome::Unanswered:
-        ++m_unanswered;
-        break;
+    case Outcome::Accepted: ++m_accepted; break;
+    case Outcome::Rejected: ++m_rejected; break;
+    case Outcome::Unanswered: ++m_unanswered; break;
     }
     m_received.clear();
 }

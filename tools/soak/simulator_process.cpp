@@ -16,7 +16,9 @@ SimulatorProcess::SimulatorProcess(QString program, QStringList arguments, QObje
     connect(&m_process, &QProcess::finished, this, &SimulatorProcess::onFinished);
 }
 
-SimulatorProcess::~SimulatorProcess() { stop(); }
+SimulatorProcess::~SimulatorProcess() {
+    stop();
+}
 
 QString SimulatorProcess::start() {
     m_stopping = false;

@@ -38,7 +38,8 @@ OptionsResult parseOptions(const QStringList& arguments) {
     SoakOptions options;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) return {std::nullopt, QString::fromLatin1(kHelp), true};
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
+            return {std::nullopt, QString::fromLatin1(kHelp), true};
         if (arg == QLatin1String("--")) {
             options.simulatorArguments = arguments.mid(i + 1);
             break;
@@ -54,13 +55,15 @@ OptionsResult parseOptions(const QStringList& arguments) {
             const auto first = ends.size() == 2 ? addressIn(ends[0]) : std::nullopt;
             const auto last = ends.size() == 2 ? addressIn(ends[1]) : std::nullopt;
             if (!first || !last || *first > *last)
-                return {std::nullopt, QStringLiteral("--range needs FIRST-LAST, 0 to 255, FIRST not above LAST")};
+                return {std::nullopt,
+                        QStringLiteral("--range needs FIRST-LAST, 0 to 255, FIRST not above LAST")};
             options.firstAddress = *first;
             options.lastAddress = *last;
         } else if (arg == QLatin1String("--polls")) {
             bool ok = false;
             options.pollsPerInstrument = value.toInt(&ok);
-            if (!ok || options.pollsPerInstrument < 1) return {std::nullopt, QStringLiteral("--polls needs a whole number of 1 or more")};
+            if (!ok || options.pollsPerInstrument < 1)
+                return {std::nullopt, QStringLiteral("--polls needs a whole number of 1 or more")};
         } else if (arg == QLatin1String("--sim")) {
             options.simulator = value;
         } else if (arg == QLatin1String("--max-growth")) {

@@ -14,8 +14,8 @@ struct SoakOptions {
     QString simulator;          // empty: commtest-sim beside this program
     // The line the simulator plays: a noisy half-duplex bus at 19200 baud with one instrument
     // (address 7) that answers once and then falls silent.
-    QStringList simulatorArguments = {"--pty", "--baud", "19200", "--echo", "--noise", "--corrupt", "10",
-                                      "--drop", "10", "--garbage", "--silent", "7"};
+    QStringList simulatorArguments = {"--pty", "--baud", "19200", "--echo",    "--noise",  "--corrupt",
+                                      "10",    "--drop", "10",    "--garbage", "--silent", "7"};
     double allowedMemoryGrowthPercent = 5;
 };
 

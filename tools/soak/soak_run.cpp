@@ -32,13 +32,13 @@ const QString kSettings = QStringLiteral("19200,n,8,1");
 
 // What the operator would have been told; the soak counts it instead of waiting for an OK.
 class CountingSink final : public serial::MessageSink {
-  public:
+public:
     explicit CountingSink(QStringList& shown) : m_shown(shown) {}
     void show(QWidget*, const QString& text, const QString& title) override {
         m_shown << title + ": " + text;
     }
 
-  private:
+private:
     QStringList& m_shown;
 };
 
@@ -56,7 +56,7 @@ void note(const char* format, const QString& text) {
 }
 
 class Soak {
-  public:
+public:
     Soak(const SoakOptions& options, const QString& programDir)
         : m_options(options), m_programDir(programDir),
           m_simulator(options.simulator.isEmpty() ? QDir(programDir).filePath(QStringLiteral("commtest-sim"))
@@ -107,7 +107,7 @@ class Soak {
         return m_report;
     }
 
-  private:
+private:
     bool startSimulator() {
         const QString device = m_simulator.start();
         if (device.isEmpty()) {

@@ -182,14 +182,9 @@ void showController(const QByteArray& ntemp, panel::PanelModel& panel, const Con
 
     const int status = hexByteAt(ntemp, kStatusPos);
     switch (face.status) {
-    case StatusLamp::Untouched:
-        break;
-    case StatusLamp::AlarmRule:
-        applyAlarm(panel.image2[4], status);
-        break;
-    case StatusLamp::HiddenWhenOne:
-        panel.image2[4].visible = status != 1;
-        break;
+    case StatusLamp::Untouched: break;
+    case StatusLamp::AlarmRule: applyAlarm(panel.image2[4], status); break;
+    case StatusLamp::HiddenWhenOne: panel.image2[4].visible = status != 1; break;
     }
     if (face.status != StatusLamp::Untouched) setFlag(*next++, panel.image2[4].visible);
     for (int i = 0; i < face.alarmCount; ++i) {

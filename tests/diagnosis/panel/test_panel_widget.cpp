@@ -61,7 +61,9 @@ QString named(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-int px(const QWidget& w, int twips) { return qRound(twips * w.logicalDpiX() / 1440.0); }
+int px(const QWidget& w, int twips) {
+    return qRound(twips * w.logicalDpiX() / 1440.0);
+}
 
 bool samePicture(const QPixmap& shown, const QImage& file) {
     return !file.isNull() && shown.toImage().convertToFormat(QImage::Format_RGB32) ==
@@ -92,8 +94,10 @@ QString imageDiff(const PanelWidget& w, const QString& name, const panel::Image&
 // Every control of the widget against the model.
 QString panelDiff(const PanelWidget& w, const PanelModel& m, const PictureDir& pictures) {
     QStringList diffs;
-    for (int i = 0; i < 9; ++i) diffs << labelDiff(w, named("Label1", i), m.label1[i]);
-    for (int i = 0; i < 3; ++i) diffs << labelDiff(w, named("Label3", i), m.label3[i]);
+    for (int i = 0; i < 9; ++i)
+        diffs << labelDiff(w, named("Label1", i), m.label1[i]);
+    for (int i = 0; i < 3; ++i)
+        diffs << labelDiff(w, named("Label3", i), m.label3[i]);
     diffs << imageDiff(w, QStringLiteral("Image1"), m.image1, pictures.image(m.image1.picture));
     for (int i = 0; i < 8; ++i)
         diffs << imageDiff(w, named("Image2", i), m.image2[i],
@@ -118,11 +122,14 @@ PanelModel afterReplies(const QString& modelName, const QByteArray& frame, int c
     const views::ViewRoutine view = views::viewForCode(protocol::replyTypeCode(frame));
     if (!view) qFatal("no view for %s", frame.constData());
     protocol::Readings readings;
-    for (int i = 0; i < calls; ++i) view(frame, m, tn, readings);
+    for (int i = 0; i < calls; ++i)
+        view(frame, m, tn, readings);
     return m;
 }
 
-QRgb centre(const QPixmap& p) { return p.toImage().pixel(p.width() / 2, p.height() / 2); }
+QRgb centre(const QPixmap& p) {
+    return p.toImage().pixel(p.width() / 2, p.height() / 2);
+}
 
 } // namespace
 
@@ -152,25 +159,31 @@ void TestPanelWidget::showsFamily_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("C80 single display") << "LED系列——四位双报警单显表" << replyLine("02", "D2040100010203") << 1
-                                        << "Label1(0)" << "123.4";
+    QTest::newRow("C80 single display")
+        << "LED系列——四位双报警单显表" << replyLine("02", "D2040100010203") << 1 << "Label1(0)"
+        << "123.4";
     QTest::newRow("D80 PID controller")
-        << "LED系列——PID显示控制仪" << replyLine("0E", "0100D20401640001E80300" + floatFields({200}) + "01000200")
-        << 1 << "Label1(1)" << "10.0";
+        << "LED系列——PID显示控制仪"
+        << replyLine("0E", "0100D20401640001E80300" + floatFields({200}) + "01000200") << 1 << "Label1(1)"
+        << "10.0";
     QTest::newRow("P80 program controller")
-        << "LED系列——32段PID控制仪" << replyLine("10", "000AD20401640001E80300" + floatFields({120}) + "0102") << 1
-        << "Label1(4)" << "10";
-    QTest::newRow("L80 flow totalizer") << "LED系列——流量积算仪"
-                                        << replyLine("12", floatFields({20, 1.5f, 12.5f, 0, 0, 0}) + "0100")
-                                        << 1 << "Label1(0)" << "12.5";
+        << "LED系列——32段PID控制仪" << replyLine("10", "000AD20401640001E80300" + floatFields({120}) + "0102")
+        << 1 << "Label1(4)"
+        << "10";
+    QTest::newRow("L80 flow totalizer")
+        << "LED系列——流量积算仪" << replyLine("12", floatFields({20, 1.5f, 12.5f, 0, 0, 0}) + "0100") << 1
+        << "Label1(0)"
+        << "12.5";
     const QByteArray power = floatFields({220, 5, 0.98f, 221, 5, 0.97f, 219, 5, 0.99f, 50.01f, 3300, 120});
     QTest::newRow("AC80 power meter") << "LED系列——三相电量表" << replyLine("1E", power) << 1 << "Label1(1)"
                                       << "120.0";
-    QTest::newRow("DL80 power module") << "MODEL系列——三相电量模块" << replyLine("1F", power) << 1 << "Label1(5)"
-                                       << "有功功率P";
+    QTest::newRow("DL80 power module")
+        << "MODEL系列——三相电量模块" << replyLine("1F", power) << 1 << "Label1(5)"
+        << "有功功率P";
     QTest::newRow("LCD80 PID controller, manual output page")
-        << "LCD系列——PID控制仪" << replyLine("8A", "010200" + floatFields({150, 149.2f, 150, 45.5f}) + "000100")
-        << 20 << "Label1(1)" << "手动输出   45.5%";
+        << "LCD系列——PID控制仪"
+        << replyLine("8A", "010200" + floatFields({150, 149.2f, 150, 45.5f}) + "000100") << 20 << "Label1(1)"
+        << "手动输出   45.5%";
 }
 
 void TestPanelWidget::showsFamily() {
@@ -195,10 +208,14 @@ void TestPanelWidget::missingPicturesDrawStandIns_data() {
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("colour"); // "red", "green" or "grey"
 
-    QTest::newRow("design lamp at an even place is red") << 0 << "" << "red";
-    QTest::newRow("design lamp at an odd place is green") << 3 << "" << "green";
-    QTest::newRow("empty LCD lamp is unlit") << 6 << "" << "grey";
-    QTest::newRow("lit LCD lamp is red") << 7 << "picture/LCD-ALM2.BMP" << "red";
+    QTest::newRow("design lamp at an even place is red") << 0 << ""
+                                                         << "red";
+    QTest::newRow("design lamp at an odd place is green") << 3 << ""
+                                                          << "green";
+    QTest::newRow("empty LCD lamp is unlit") << 6 << ""
+                                             << "grey";
+    QTest::newRow("lit LCD lamp is red") << 7 << "picture/LCD-ALM2.BMP"
+                                         << "red";
 }
 
 void TestPanelWidget::missingPicturesDrawStandIns() {
@@ -250,7 +267,8 @@ void TestPanelWidget::picturesAreReadOnce() {
     QCOMPARE(w.pictureReads(), 5);
     QDir(root).removeRecursively();
 
-    for (int i = 0; i < 100; ++i) w.render(afterReplies(model, i % 2 ? quiet : alarmed, 1));
+    for (int i = 0; i < 100; ++i)
+        w.render(afterReplies(model, i % 2 ? quiet : alarmed, 1));
     QCOMPARE(w.pictureReads(), 5);
     // The files are gone, yet the pictures are the ones read at first, not stand-ins.
     QVERIFY(samePicture(control(w, QStringLiteral("Image1"))->pixmap(), front));
@@ -290,14 +308,11 @@ void TestPanelWidget::unchangedControlsAreSkipped() {
     case 2: m.image2[3].visible = true; break;
     case 3: m.image1.left += 15; break;
     case 4:
-        for (int i : {0, 1, 5}) m.label1[i].color = panel::kBlack;
+        for (int i : {0, 1, 5})
+            m.label1[i].color = panel::kBlack;
         break;
-    case 5:
-        m.label1[0].caption = QStringLiteral("CH01  0013  CH02  -007");
-        break;
-    case 6:
-        m.label1[1].caption.clear();
-        break;
+    case 5: m.label1[0].caption = QStringLiteral("CH01  0013  CH02  -007"); break;
+    case 6: m.label1[1].caption.clear(); break;
     case 7:
         m.label1[2].fontPoints = 36;
         m.label1[2].caption = QStringLiteral("手动输出   45.5%");
@@ -378,7 +393,8 @@ void TestPanelWidget::scalesWithTheWindow() {
 void TestPanelWidget::builtPicturesLoad_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
-    for (const QString& name : kFrontPictures) QTest::newRow(qPrintable(name)) << name << QSize(520, 264);
+    for (const QString& name : kFrontPictures)
+        QTest::newRow(qPrintable(name)) << name << QSize(520, 264);
     QTest::newRow("LCD-ALM1") << "LCD-ALM1" << QSize(24, 20);
     QTest::newRow("LCD-ALM2") << "LCD-ALM2" << QSize(24, 20);
     QTest::newRow("ALM-RED") << "ALM-RED" << QSize(14, 16);

@@ -67,7 +67,7 @@ QJsonObject control(const QJsonObject& line, const char* name) {
 class TestCommtestDecode : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void oneFrame_data();
     void oneFrame();

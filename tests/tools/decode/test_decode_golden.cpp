@@ -109,7 +109,7 @@ QString printAll() {
 class TestDecodeGolden : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void panelsAsBefore();
 };
 

@@ -16,7 +16,7 @@ Q_DECLARE_METATYPE(protocol::Readings)
 class TestDecodeParts : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void frameFromArgument_data();
     void frameFromArgument();
     void frameFromLine_data();

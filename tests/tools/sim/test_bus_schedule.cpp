@@ -92,7 +92,7 @@ bool carries(const QByteArray& line, const QString& order, const QStringList& co
 
 class TestBusSchedule : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void play_data() {
         QTest::addColumn<bool>("halfDuplex");
         QTest::addColumn<QStringList>("events");

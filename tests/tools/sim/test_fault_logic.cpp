@@ -35,7 +35,7 @@ QString described(const sim::Answer& a, const QByteArray& reply) {
 
 class TestFaultLogic : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void rollPercentExtremes_data();
     void rollPercentExtremes();
     void rollPercentRate();

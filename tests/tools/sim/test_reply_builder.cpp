@@ -1,12 +1,12 @@
 // Reply frames of the simulated instruments: every catalogue type answers with a frame the program
 // accepts and that ends where the program's view stops reading, and with --fixed every field holds
 // what the legend of --help says it holds.
-#include "views/instrument_types.h"
 #include "protocol/encodings.h"
 #include "protocol/fields.h"
 #include "protocol/frame.h"
 #include "protocol/number_format.h"
 #include "tools/sim/reply_builder.h"
+#include "views/instrument_types.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -33,10 +33,10 @@ double fieldAt(const QByteArray& frame, int pos, int width) {
 }
 
 // The last data character each type's view reads.
-const QMap<int, int> kLastDataPosition = {
-    {0x02, 23},  {0x04, 23},  {0x06, 23}, {0x08, 29},  {0x0A, 37}, {0x0E, 49}, {0x10, 43},
-    {0x12, 61},  {0x14, 105}, {0x16, 23}, {0x1E, 105}, {0x1F, 105}, {0x81, 91}, {0x82, 115},
-    {0x84, 91},  {0x8A, 53},  {0x8E, 39}, {0x96, 137}};
+const QMap<int, int> kLastDataPosition = {{0x02, 23},  {0x04, 23},  {0x06, 23}, {0x08, 29},  {0x0A, 37},
+                                          {0x0E, 49},  {0x10, 43},  {0x12, 61}, {0x14, 105}, {0x16, 23},
+                                          {0x1E, 105}, {0x1F, 105}, {0x81, 91}, {0x82, 115}, {0x84, 91},
+                                          {0x8A, 53},  {0x8E, 39},  {0x96, 137}};
 
 } // namespace
 
@@ -121,7 +121,8 @@ private slots:
         for (int s = 0; s < 60; ++s) {
             const QByteArray frame = sim::buildReply(0x04, 4, sim::Moment::live(s), random);
             QVERIFY(protocol::CheckReply(frame));
-            for (int i = 0; i < 4; ++i) states.insert(protocol::hexByteAt(frame, 16 + 2 * i));
+            for (int i = 0; i < 4; ++i)
+                states.insert(protocol::hexByteAt(frame, 16 + 2 * i));
             const double value = fieldAt(frame, 10, 6);
             QVERIFY2(qAbs(value - 45.67) < 3.0, qPrintable(QString::number(value)));
         }

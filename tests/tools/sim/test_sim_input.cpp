@@ -1,16 +1,16 @@
 // What the simulator takes in: request lines from the wire, its command line, and the arithmetic
 // of line time.
-#include "views/instrument_types.h"
 #include "protocol/frame.h"
 #include "tools/sim/pacing.h"
 #include "tools/sim/request_reader.h"
 #include "tools/sim/sim_options.h"
+#include "views/instrument_types.h"
 
 #include <QtTest>
 
 class TestSimInput : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void requestedAddress_data();
     void requestedAddress();
     void linesAcrossChunks_data();

@@ -13,9 +13,10 @@ private slots:
         QTest::addColumn<int>("polls");
         QTest::addColumn<QString>("firstSimulatorArgument");
         QTest::newRow("defaults") << QStringList{} << 30.0 << 1 << 20 << 5 << "--pty";
-        QTest::newRow("fraction of a minute") << QStringList{"--minutes", "0.5"} << 0.5 << 1 << 20 << 5 << "--pty";
-        QTest::newRow("range and polls") << QStringList{"--range", "3-9", "--polls", "2"} << 30.0 << 3 << 9 << 2
-                                         << "--pty";
+        QTest::newRow("fraction of a minute")
+            << QStringList{"--minutes", "0.5"} << 0.5 << 1 << 20 << 5 << "--pty";
+        QTest::newRow("range and polls")
+            << QStringList{"--range", "3-9", "--polls", "2"} << 30.0 << 3 << 9 << 2 << "--pty";
         QTest::newRow("single address") << QStringList{"--range", "7-7"} << 30.0 << 7 << 7 << 5 << "--pty";
         QTest::newRow("simulator arguments replaced")
             << QStringList{"--minutes", "2", "--", "--fixed", "--pty"} << 2.0 << 1 << 20 << 5 << "--fixed";
@@ -34,8 +35,9 @@ private slots:
     void defaultLineIsTheNoisyBus() {
         const soak::OptionsResult result = soak::parseOptions({"commtest-soak"});
         QVERIFY(result.options);
-        QCOMPARE(result.options->simulatorArguments.join(u' '),
-                 QStringLiteral("--pty --baud 19200 --echo --noise --corrupt 10 --drop 10 --garbage --silent 7"));
+        QCOMPARE(
+            result.options->simulatorArguments.join(u' '),
+            QStringLiteral("--pty --baud 19200 --echo --noise --corrupt 10 --drop 10 --garbage --silent 7"));
     }
 
     void refused_data() {

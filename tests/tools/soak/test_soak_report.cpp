@@ -37,24 +37,27 @@ private slots:
         QTest::newRow("memory grew just within the limit")
             << Spoil([](soak::SoakReport& r) { r.residentAtEnd = 105 * kMB; }) << QString();
         QTest::newRow("memory grew beyond the limit")
-            << Spoil([](soak::SoakReport& r) { r.residentAtEnd = 105 * kMB + kMB / 10; }) << "resident memory grew 5.1 %";
+            << Spoil([](soak::SoakReport& r) { r.residentAtEnd = 105 * kMB + kMB / 10; })
+            << "resident memory grew 5.1 %";
         QTest::newRow("memory unknown is no failure") << Spoil([](soak::SoakReport& r) {
             r.residentAfterFirstRound = -1;
             r.residentAtEnd = 500 * kMB;
         }) << QString();
-        QTest::newRow("simulator ended") << Spoil([](soak::SoakReport& r) { r.simulatorEnds = 1; })
-                                         << "the simulator ended 1 time(s)";
-        QTest::newRow("port lost") << Spoil([](soak::SoakReport& r) { r.portsLost = 2; }) << "the port was lost 2 time(s)";
-        QTest::newRow("message shown") << Spoil([](soak::SoakReport& r) { r.messages << QStringLiteral("错误: 断开"); })
-                                       << "the windows showed 1 message(s)";
+        QTest::newRow("simulator ended")
+            << Spoil([](soak::SoakReport& r) { r.simulatorEnds = 1; }) << "the simulator ended 1 time(s)";
+        QTest::newRow("port lost") << Spoil([](soak::SoakReport& r) { r.portsLost = 2; })
+                                   << "the port was lost 2 time(s)";
+        QTest::newRow("message shown")
+            << Spoil([](soak::SoakReport& r) { r.messages << QStringLiteral("错误: 断开"); })
+            << "the windows showed 1 message(s)";
         QTest::newRow("nothing accepted") << Spoil([](soak::SoakReport& r) {
             r.accepted = 0;
             r.viewCalls = 0;
         }) << "no reply was accepted";
-        QTest::newRow("accepted but never shown") << Spoil([](soak::SoakReport& r) { r.viewCalls = 0; })
-                                                  << "no reply reached a view";
-        QTest::newRow("port failed to open") << Spoil([](soak::SoakReport& r) { r.failedOpens = 1; })
-                                             << "the port failed to open 1 time(s)";
+        QTest::newRow("accepted but never shown")
+            << Spoil([](soak::SoakReport& r) { r.viewCalls = 0; }) << "no reply reached a view";
+        QTest::newRow("port failed to open")
+            << Spoil([](soak::SoakReport& r) { r.failedOpens = 1; }) << "the port failed to open 1 time(s)";
     }
     void verdict() {
         QFETCH(Spoil, spoil);
@@ -76,16 +79,17 @@ private slots:
         soak::SoakReport r = cleanRun();
         r.foundPerScan = {17, 16, 16};
         const QString text = soak::formatReport(r, 5);
-        for (const char* line : {"requests sent: 100\n", "replies accepted: 80 (80.0 %)\n",
-                                 "replies rejected: 8 (8.0 %)\n", "no complete reply: 12 (12.0 %)\n",
-                                 "instruments found per scan: 16 to 17 (17 16 16)\n"})
+        for (const char* line :
+             {"requests sent: 100\n", "replies accepted: 80 (80.0 %)\n", "replies rejected: 8 (8.0 %)\n",
+              "no complete reply: 12 (12.0 %)\n", "instruments found per scan: 16 to 17 (17 16 16)\n"})
             QVERIFY2(text.contains(QLatin1String(line)), line);
     }
 
     void statm_data() {
         QTest::addColumn<QByteArray>("statm");
         QTest::addColumn<qint64>("bytes");
-        QTest::newRow("resident is the second field") << QByteArray("10000 2500 300 10 0 900 0\n") << qint64(2500 * 4096);
+        QTest::newRow("resident is the second field")
+            << QByteArray("10000 2500 300 10 0 900 0\n") << qint64(2500 * 4096);
         QTest::newRow("one field only") << QByteArray("10000\n") << qint64(-1);
         QTest::newRow("empty") << QByteArray() << qint64(-1);
         QTest::newRow("not a number") << QByteArray("10000 lots 3") << qint64(-1);

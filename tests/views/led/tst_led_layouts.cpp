@@ -8,7 +8,7 @@ Q_DECLARE_METATYPE(views::Layout)
 
 class LedLayouts : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void changes_data() {
         QTest::addColumn<views::Layout>("layout");
         QTest::addColumn<QString>("expected");

@@ -58,7 +58,7 @@ views::ViewRoutine v(views::ViewRoutine r) {
 
 class LedViews : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void oneReply_data() {
         QTest::addColumn<views::ViewRoutine>("view");
         QTest::addColumn<QString>("typeCaption");

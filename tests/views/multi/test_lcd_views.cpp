@@ -37,7 +37,7 @@ QString lcdLamps(const PanelModel& panel) {
 
 class LcdViewsTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void oneReply_data();
     void oneReply();
 };

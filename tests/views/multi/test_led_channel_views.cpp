@@ -12,7 +12,7 @@ using protocol::fixedToHex;
 
 class LedChannelViewsTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void oneReply_data();
     void oneReply();
 };

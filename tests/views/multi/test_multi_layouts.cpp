@@ -9,7 +9,7 @@ Q_DECLARE_METATYPE(views::Layout)
 
 class MultiLayoutsTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void layout_data();
     void layout();
 };

@@ -9,7 +9,7 @@ Q_DECLARE_METATYPE(views::ViewRoutine)
 
 class MultiPagingTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void pageOfCall_data();
     void pageOfCall();
 };
