@@ -35,6 +35,49 @@ Using COM%3 at 9600 bps this time. Please set the port again through “Port Set
         </message>
         <message>
             <location filename="../app/main_window_texts.h"/>
+            <source>仪表列表 (*.csv);;所有文件 (*)</source>
+            <translation>Instrument list (*.csv);;All files (*)</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>打开仪表列表</source>
+            <translation>Open Instrument List</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>保存仪表列表</source>
+            <translation>Save Instrument List</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>无法打开仪表列表 %1：
+%2
+
+当前列表保持不变。</source>
+            <translation>Cannot open the instrument list %1:
+%2
+
+The current list is unchanged.</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>无法保存仪表列表 %1：
+%2</source>
+            <translation>Cannot save the instrument list %1:
+%2</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>列表中没有仪表，请先搜索。</source>
+            <translation>The list holds no instruments; search first.</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
+            <source>打印预览 - 仪表调试报告</source>
+            <translation>Print Preview - Commissioning Report</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
             <source>文件(&amp;F)</source>
             <translation>&amp;File</translation>
         </message>
@@ -195,12 +238,14 @@ Using COM%3 at 9600 bps this time. Please set the port again through “Port Set
         </message>
         <message>
             <location filename="../app/main_window_texts.h"/>
+            <location filename="../help/help_texts.h"/>
             <location filename="../search/search_dialog_texts.h"/>
             <source>搜索</source>
             <translation>Search</translation>
         </message>
         <message>
             <location filename="../app/main_window_texts.h"/>
+            <location filename="../terminal/terminal_texts.h"/>
             <source>终端</source>
             <translation>Terminal</translation>
         </message>
@@ -232,6 +277,7 @@ Using COM%3 at 9600 bps this time. Please set the port again through “Port Set
         </message>
         <message>
             <location filename="../config/config_dialog_texts.h"/>
+            <location filename="../search/search_dialog_texts.h"/>
             <source>快速搜索</source>
             <translation>Fast Scan</translation>
         </message>
@@ -294,7 +340,7 @@ Using COM%3 at 9600 bps this time. Please set the port again through “Port Set
         <message>
             <location filename="../config/config_dialog_texts.h"/>
             <source>中文</source>
-            <translation type="unfinished"></translation>
+            <translation>中文</translation>
         </message>
         <message>
             <location filename="../config/config_dialog_texts.h"/>
@@ -334,6 +380,7 @@ The old settings file is unchanged.</translation>
             <location filename="../link/port_settings_texts.h"/>
             <location filename="../search/diagnosis_gate.cpp"/>
             <location filename="../search/port_messages.h"/>
+            <location filename="../terminal/terminal_texts.h"/>
             <source>错误</source>
             <translation>Error</translation>
         </message>
@@ -354,6 +401,7 @@ The old settings file is unchanged.</translation>
         </message>
         <message>
             <location filename="../config/config_texts.h"/>
+            <location filename="../search/list_file_texts.h"/>
             <source>文件不是 UTF-8 文本</source>
             <translation>the file is not UTF-8 text</translation>
         </message>
@@ -386,14 +434,17 @@ The old settings file is unchanged.</translation>
             <location filename="../config/settings_format.cpp"/>
             <source># commtest 的应用程序设置（UTF-8）。通讯口与波特率保存在 Communicate.txt 中。
 </source>
-            <translation type="unfinished"></translation>
+            <translation># commtest application settings (UTF-8). The port and baud rate are kept in Communicate.txt.
+</translation>
         </message>
         <message>
             <location filename="../config/settings_format.cpp"/>
             <source>]
 # 两项都为空：自动
 </source>
-            <translation type="unfinished"></translation>
+            <translation>]
+# both empty: automatic
+</translation>
         </message>
         <message>
             <location filename="../config/settings_format.cpp"/>
@@ -401,7 +452,10 @@ The old settings file is unchanged.</translation>
 [history]
 # 空：程序的 data 文件夹
 </source>
-            <translation type="unfinished"></translation>
+            <translation>
+[history]
+# empty: the program's data folder
+</translation>
         </message>
         <message>
             <location filename="../config/settings_format.cpp"/>
@@ -409,7 +463,10 @@ The old settings file is unchanged.</translation>
 [interface]
 # 空：跟随系统
 </source>
-            <translation type="unfinished"></translation>
+            <translation>
+[interface]
+# empty: follow the system
+</translation>
         </message>
         <message>
             <location filename="../diagnosis/dynamic_texts.h"/>
@@ -431,6 +488,149 @@ The old settings file is unchanged.</translation>
             <location filename="../tools/decode/decode_session.cpp"/>
             <source>仪表类型：</source>
             <translation>Instrument type: </translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>通讯测试软件 帮助</source>
+            <translation>Communication Test Help</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>目录</source>
+            <translation>Contents</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>输入要查找的词</source>
+            <translation>Type a word to find</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>没有找到“%1”</source>
+            <translation>No match for "%1"</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>找不到手册：%1</source>
+            <translation>Manual not found: %1</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>手册缺少页面：%1</source>
+            <translation>The manual lacks a page: %1</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>获得技术支持</source>
+            <translation>Get Technical Support</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>请求技术支持时，请把下面的内容连同问题的描述一起发给我们：</source>
+            <translation>When you ask for technical support, send us the following together with a description of the problem:</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>复制</source>
+            <translation>Copy</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>关闭</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>程序：通讯测试软件 %1</source>
+            <translation>Program: Communication Test %1</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>Qt：运行 %1，编译 %2</source>
+            <translation>Qt: running %1, built with %2</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>系统：%1（%2 %3，%4）</source>
+            <translation>System: %1 (%2 %3, %4)</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>通讯口：COM%1，%2bps，%3</source>
+            <translation>Port: COM%1, %2 bps, %3</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>设备 %1</source>
+            <translation>device %1</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>默认设备</source>
+            <translation>default device</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>最近的通讯（最新的在最后）：</source>
+            <translation>Recent traffic (newest last):</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>（本次运行还没有通讯）</source>
+            <translation>(no traffic in this run yet)</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>关于通讯测试软件</source>
+            <translation>About Communication Test</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>&lt;h3&gt;通讯测试软件&lt;/h3&gt;&lt;p&gt;版本 %1&lt;/p&gt;&lt;p&gt;在一条 RS-485/RS-232 线路上调试和诊断数字面板仪表：搜索总线地址、列出仪表、实时诊断。&lt;/p&gt;&lt;p&gt;版权所有 © commtest 的作者们。保留所有权利。&lt;br&gt;未经许可，不得复制、修改或分发本软件。&lt;/p&gt;&lt;p&gt;使用 Qt %2（LGPL v3）。&lt;/p&gt;</source>
+            <translation>&lt;h3&gt;Communication Test&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Commission and troubleshoot digital panel instruments on one RS-485/RS-232 line: scan bus addresses, list the instruments, diagnose them live.&lt;/p&gt;&lt;p&gt;Copyright © the commtest authors. All rights reserved.&lt;br&gt;Copying, changing or distributing this software without permission is not allowed.&lt;/p&gt;&lt;p&gt;Uses Qt %2 (LGPL v3).&lt;/p&gt;</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>发送</source>
+            <translation>Sent</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>接收</source>
+            <translation>Received</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>应答</source>
+            <translation>Reply</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>校验错</source>
+            <translation>Bad check</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>回显</source>
+            <translation>Echo</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>丢弃 %1 字节</source>
+            <translation>%1 bytes dropped</translation>
+        </message>
+        <message>
+            <location filename="../help/help_texts.h"/>
+            <source>无应答 地址 %1</source>
+            <translation>No reply, address %1</translation>
+        </message>
+        <message>
+            <location filename="../help/manual_index.cpp"/>
+            <source>，</source>
+            <translation>, </translation>
         </message>
         <message>
             <location filename="../history/history_texts.h"/>
@@ -509,6 +709,7 @@ The old settings file is unchanged.</translation>
         </message>
         <message>
             <location filename="../history/history_texts.h"/>
+            <location filename="../terminal/terminal_texts.h"/>
             <source>时间</source>
             <translation>Time</translation>
         </message>
@@ -519,6 +720,7 @@ The old settings file is unchanged.</translation>
         </message>
         <message>
             <location filename="../history/history_texts.h"/>
+            <location filename="../terminal/terminal_texts.h"/>
             <source>判定</source>
             <translation>Verdict</translation>
         </message>
@@ -539,6 +741,7 @@ The old settings file is unchanged.</translation>
         </message>
         <message>
             <location filename="../link/port_settings_texts.h"/>
+            <location filename="../report/report_texts.h"/>
             <source>通讯口</source>
             <translation>Port</translation>
         </message>
@@ -610,6 +813,66 @@ The old settings file is unchanged.</translation>
             <translation>Keeping the current rate of %1 bps</translation>
         </message>
         <message>
+            <location filename="../link/qt_serial_link.cpp"/>
+            <source>设备已拔出</source>
+            <translation>device removed</translation>
+        </message>
+        <message>
+            <location filename="../link/qt_serial_link.cpp"/>
+            <source>无权访问或已被占用</source>
+            <translation>access denied or in use</translation>
+        </message>
+        <message>
+            <location filename="../link/qt_serial_link.cpp"/>
+            <source>设备不存在</source>
+            <translation>no such device</translation>
+        </message>
+        <message>
+            <location filename="../link/qt_serial_link.cpp"/>
+            <source>通讯口已打开</source>
+            <translation>port already open</translation>
+        </message>
+        <message>
+            <location filename="../link/qt_serial_link.cpp"/>
+            <source>通讯口未打开</source>
+            <translation>port not open</translation>
+        </message>
+        <message>
+            <location filename="../link/qt_serial_link.cpp"/>
+            <source>读数据出错</source>
+            <translation>read error</translation>
+        </message>
+        <message>
+            <location filename="../link/qt_serial_link.cpp"/>
+            <source>写数据出错</source>
+            <translation>write error</translation>
+        </message>
+        <message>
+            <location filename="../link/qt_serial_link.cpp"/>
+            <source>操作超时</source>
+            <translation>timed out</translation>
+        </message>
+        <message>
+            <location filename="../link/qt_serial_link.cpp"/>
+            <source>不支持的操作</source>
+            <translation>unsupported operation</translation>
+        </message>
+        <message>
+            <location filename="../link/qt_serial_link.cpp"/>
+            <source>未知错误</source>
+            <translation>unknown error</translation>
+        </message>
+        <message>
+            <location filename="../link/qt_serial_link.cpp"/>
+            <source>（</source>
+            <translation> (</translation>
+        </message>
+        <message>
+            <location filename="../link/qt_serial_link.cpp"/>
+            <source>）</source>
+            <translation>)</translation>
+        </message>
+        <message>
             <location filename="../link/settings_file.cpp"/>
             <source>文件为空</source>
             <translation>the file is empty</translation>
@@ -645,94 +908,111 @@ The old settings file is unchanged.</translation>
             <translation>writing failed</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
+            <location filename="../mqtt/publish_bench.cpp"/>
+            <location filename="../views/instrument_types.cpp"/>
             <source>LED系列——四位双报警单显表</source>
             <translation>LED series — 4-digit single display, 2 alarms</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LED系列——四位四报警单显表</source>
-            <translation>LED series — 4-digit single display, 4 alarms</translation>
+            <location filename="../report/report_html.cpp"/>
+            <source>&lt;p&gt;%1：%2&lt;br&gt;%3：%4&lt;/p&gt;</source>
+            <translation>&lt;p&gt;%1: %2&lt;br&gt;%3: %4&lt;/p&gt;</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LED系列——五位四报警单显表</source>
-            <translation>LED series — 5-digit single display, 4 alarms</translation>
+            <location filename="../report/report_print.cpp"/>
+            <location filename="../search/list_file_texts.h"/>
+            <source>无法写入文件：%1</source>
+            <translation>Cannot write the file: %1</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LED系列——双路显示控制仪</source>
-            <translation>LED series — dual-channel display controller</translation>
+            <location filename="../report/report_texts.h"/>
+            <source>仪表调试报告</source>
+            <translation>Commissioning Report</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LED系列——手动操作器</source>
-            <translation>LED series — manual operator station</translation>
+            <location filename="../report/report_texts.h"/>
+            <source>日期时间</source>
+            <translation>Date and time</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LED系列——PID显示控制仪</source>
-            <translation>LED series — PID display controller</translation>
+            <location filename="../report/report_texts.h"/>
+            <source>COM%1，%2bps</source>
+            <translation>COM%1, %2 bps</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LED系列——32段PID控制仪</source>
-            <translation>LED series — 32-segment PID program controller</translation>
+            <location filename="../report/report_texts.h"/>
+            <source>仪表列表</source>
+            <translation>Instrument list</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LED系列——流量积算仪</source>
-            <translation>LED series — flow totalizer</translation>
+            <location filename="../report/report_texts.h"/>
+            <source>列表中没有仪表。</source>
+            <translation>The list holds no instruments.</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LED系列——多路巡检仪</source>
-            <translation>LED series — multi-channel scanner</translation>
+            <location filename="../report/report_texts.h"/>
+            <source>诊断读数</source>
+            <translation>Diagnosed readings</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LED系列——频率表</source>
-            <translation>LED series — frequency meter</translation>
+            <location filename="../report/report_texts.h"/>
+            <source>本次运行没有诊断过仪表。</source>
+            <translation>No instrument was diagnosed in this run.</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LED系列——三相电量表</source>
-            <translation>LED series — three-phase power meter</translation>
+            <location filename="../report/report_texts.h"/>
+            <source>读取时间 %1</source>
+            <translation>Read at %1</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>MODEL系列——三相电量模块</source>
-            <translation>MODEL series — three-phase power module</translation>
+            <location filename="../report/report_texts.h"/>
+            <source>未知类型 %1</source>
+            <translation>Unknown type %1</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LCD系列——流量/热能积算记录仪</source>
-            <translation>LCD series — flow/heat totalizing recorder</translation>
+            <location filename="../report/report_texts.h"/>
+            <source>序号</source>
+            <translation>No.</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LCD系列——3路流量/热能积算记录仪</source>
-            <translation>LCD series — 3-channel flow/heat totalizing recorder</translation>
+            <location filename="../report/report_texts.h"/>
+            <location filename="../search/list_file_texts.h"/>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>地址</source>
+            <translation>Address</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LCD系列——热量积算记录仪</source>
-            <translation>LCD series — heat totalizing recorder</translation>
+            <location filename="../report/report_texts.h"/>
+            <location filename="../search/list_file_texts.h"/>
+            <source>型号</source>
+            <translation>Model</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LCD系列——PID控制仪</source>
-            <translation>LCD series — PID controller</translation>
+            <location filename="../report/report_texts.h"/>
+            <location filename="../search/list_file_texts.h"/>
+            <source>往返时间(ms)</source>
+            <translation>Round trip (ms)</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LCD系列——3路无纸记录仪表</source>
-            <translation>LCD series — 3-channel paperless recorder</translation>
+            <location filename="../report/report_texts.h"/>
+            <location filename="../search/list_file_texts.h"/>
+            <source>发现时间</source>
+            <translation>Found at</translation>
         </message>
         <message>
-            <location filename="../protocol/catalogue.cpp"/>
-            <source>LCD系列——多路巡检仪</source>
-            <translation>LCD series — multi-channel scanner</translation>
+            <location filename="../report/report_texts.h"/>
+            <source>项目</source>
+            <translation>Item</translation>
+        </message>
+        <message>
+            <location filename="../report/report_texts.h"/>
+            <source>读数</source>
+            <translation>Reading</translation>
+        </message>
+        <message>
+            <location filename="../report/report_texts.h"/>
+            <source>单位</source>
+            <translation>Unit</translation>
         </message>
         <message>
             <location filename="../search/diagnosis_gate.cpp"/>
@@ -770,6 +1050,86 @@ The old settings file is unchanged.</translation>
             <translation>Remarks</translation>
         </message>
         <message>
+            <location filename="../search/instrument_list.cpp"/>
+            <source>%1（0x%2H）</source>
+            <translation>%1（0x%2H）</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>地址字符</source>
+            <translation>Address characters</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>类型代码</source>
+            <translation>Type code</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>文件是空的</source>
+            <translation>The file is empty</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>文件太大，不是仪表列表</source>
+            <translation>The file is too large to be an instrument list</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>第 1 行不是仪表列表的标题行</source>
+            <translation>Line 1 is not the header of an instrument list</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>第 %1 行应有 %2 列，实有 %3 列</source>
+            <translation>Line %1 should have %2 columns but has %3</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>第 %1 行的地址“%2”不是 0 到 255 的数</source>
+            <translation>The address "%2" on line %1 is not a number from 0 to 255</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>第 %1 行的地址字符“%2”不是两个字符</source>
+            <translation>The address characters "%2" on line %1 are not two characters</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>第 %1 行的类型代码“%2”不是两位十六进制数</source>
+            <translation>The type code "%2" on line %1 is not two hexadecimal digits</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>第 %1 行的往返时间“%2”不是毫秒数</source>
+            <translation>The round trip "%2" on line %1 is not a number of milliseconds</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>第 %1 行的发现时间“%2”无法识别</source>
+            <translation>The time found "%2" on line %1 cannot be read</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>第 %1 行的地址 %2 已在前面出现</source>
+            <translation>The address %2 on line %1 appeared on an earlier line</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>第 %1 行的引号没有结束</source>
+            <translation>A quote on line %1 is not closed</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>文件中没有仪表</source>
+            <translation>The file holds no instruments</translation>
+        </message>
+        <message>
+            <location filename="../search/list_file_texts.h"/>
+            <source>无法打开文件：%1</source>
+            <translation>Cannot open the file: %1</translation>
+        </message>
+        <message>
             <location filename="../search/port_messages.cpp"/>
             <source>系统无设定的通讯端口，请重新设定通信端口！</source>
             <translation>The system has no such port. Please set the port again!</translation>
@@ -793,11 +1153,6 @@ The old settings file is unchanged.</translation>
             <location filename="../search/port_messages.cpp"/>
             <source>通讯口已断开：</source>
             <translation>The port was disconnected: </translation>
-        </message>
-        <message>
-            <location filename="../search/scan.cpp"/>
-            <source>%1（0x%2H）</source>
-            <translation type="unfinished"></translation>
         </message>
         <message>
             <location filename="../search/search_dialog_texts.h"/>
@@ -848,8 +1203,405 @@ The old settings file is unchanged.</translation>
         </message>
         <message>
             <location filename="../search/searching_texts.h"/>
+            <source>已找到：</source>
+            <translation>Found:</translation>
+        </message>
+        <message>
+            <location filename="../search/searching_texts.h"/>
+            <source>已用时间：</source>
+            <translation>Elapsed:</translation>
+        </message>
+        <message>
+            <location filename="../search/searching_texts.h"/>
+            <source>剩余时间：</source>
+            <translation>Left:</translation>
+        </message>
+        <message>
+            <location filename="../search/searching_texts.h"/>
+            <location filename="../terminal/terminal_texts.h"/>
             <source>停止</source>
             <translation>Stop</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>发</source>
+            <translation>Out</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>收</source>
+            <translation>In</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>读请求 地址 %1</source>
+            <translation>Read request, address %1</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>接受 地址 %1 类型 %2 %3</source>
+            <translation>Accepted, address %1 type %2 %3</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>他址回复 地址 %1（所问 %2，前一请求迟到的回复）</source>
+            <translation>Reply from another address %1 (asked %2; a late reply to an earlier request)</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>校验错 带 %1 应为 %2</source>
+            <translation>Bad check: carries %1, should be %2</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>自身回显，已跳过</source>
+            <translation>Own echo, skipped</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>&quot;@&quot;前噪声 %1 字节，已丢弃</source>
+            <translation>Noise before &quot;@&quot;: %1 bytes dropped</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>不属任何行的字节 %1 个</source>
+            <translation>%1 bytes that belong to no line</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>地址 %1 在下一请求前无完整回复</source>
+            <translation>No complete reply from address %1 before the next request</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>下一请求前无完整回复</source>
+            <translation>No complete reply before the next request</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>手动发送</source>
+            <translation>Send by hand</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>方向</source>
+            <translation>Direction</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>内容</source>
+            <translation>Content</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>往返 ms</source>
+            <translation>Round trip ms</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>请求</source>
+            <translation>Requests</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>接受</source>
+            <translation>Accepted</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>无回复</source>
+            <translation>No reply</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>最短 ms</source>
+            <translation>Min ms</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>平均 ms</source>
+            <translation>Mean ms</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>最长 ms</source>
+            <translation>Max ms</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>无法保存到 %1：%2</source>
+            <translation>Cannot save to %1: %2</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>请输入要发送的内容。</source>
+            <translation>Type what to send.</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>第 %1 个字符处的转义无效：只可用 \r、\n、\\ 和 \xNN（两位十六进制）。</source>
+            <translation>Invalid escape at character %1: only \r, \n, \\ and \xNN (two hexadecimal digits) are allowed.</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>第 %1 个字符不是单字节字符，无法发送（可用 \xNN 写出字节）。</source>
+            <translation>Character %1 is not a single-byte character and cannot be sent (write bytes as \xNN).</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>地址“%1”无效：请输入 0 到 255 的十进制数或 0x00 到 0xFF 的十六进制数。</source>
+            <translation>The address "%1" is not valid: type a decimal number from 0 to 255 or a hexadecimal one from 0x00 to 0xFF.</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>重复间隔 %1 ms 超出范围：应在 100 到 60000 ms 之间。</source>
+            <translation>The repeat interval %1 ms is out of range: it must be from 100 to 60000 ms.</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>十六进制</source>
+            <translation>Hex</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>暂停</source>
+            <translation>Pause</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>清除</source>
+            <translation>Clear</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>跟随最新</source>
+            <translation>Follow newest</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>只看地址：</source>
+            <translation>Only address:</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>全部</source>
+            <translation>All</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>存为文本...</source>
+            <translation>Save as text...</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>存为 CSV...</source>
+            <translation>Save as CSV...</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>复位统计</source>
+            <translation>Reset figures</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>总线状况</source>
+            <translation>Bus health</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>读请求，地址：</source>
+            <translation>Read request, address:</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>自由文本：</source>
+            <translation>Free text:</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>附加校验和回车</source>
+            <translation>Append check and CR</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>每隔（ms）重复：</source>
+            <translation>Repeat every (ms):</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>只听</source>
+            <translation>Listen only</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>搜索或数据诊断正在使用通讯口，请结束后再发送。</source>
+            <translation>A search or a data diagnosis is using the port; send when it has ended.</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>%1 行（已暂停，%2 行未显示）</source>
+            <translation>%1 lines (paused, %2 lines not shown)</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>%1 行</source>
+            <translation>%1 lines</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>文本 (*.txt)</source>
+            <translation>Text (*.txt)</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LED系列——四位四报警单显表</source>
+            <translation>LED series — 4-digit single display, 4 alarms</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LED系列——五位四报警单显表</source>
+            <translation>LED series — 5-digit single display, 4 alarms</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LED系列——双路显示控制仪</source>
+            <translation>LED series — dual-channel display controller</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LED系列——手动操作器</source>
+            <translation>LED series — manual operator station</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LED系列——PID显示控制仪</source>
+            <translation>LED series — PID display controller</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LED系列——32段PID控制仪</source>
+            <translation>LED series — 32-segment PID program controller</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LED系列——流量积算仪</source>
+            <translation>LED series — flow totalizer</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LED系列——多路巡检仪</source>
+            <translation>LED series — multi-channel scanner</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LED系列——频率表</source>
+            <translation>LED series — frequency meter</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LED系列——三相电量表</source>
+            <translation>LED series — three-phase power meter</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>MODEL系列——三相电量模块</source>
+            <translation>MODEL series — three-phase power module</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LCD系列——流量/热能积算记录仪</source>
+            <translation>LCD series — flow/heat totalizing recorder</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LCD系列——3路流量/热能积算记录仪</source>
+            <translation>LCD series — 3-channel flow/heat totalizing recorder</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LCD系列——热量积算记录仪</source>
+            <translation>LCD series — heat totalizing recorder</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LCD系列——PID控制仪</source>
+            <translation>LCD series — PID controller</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LCD系列——3路无纸记录仪表</source>
+            <translation>LCD series — 3-channel paperless recorder</translation>
+        </message>
+        <message>
+            <location filename="../views/instrument_types.cpp"/>
+            <source>LCD系列——多路巡检仪</source>
+            <translation>LCD series — multi-channel scanner</translation>
+        </message>
+        <message>
+            <location filename="../views/led/controller_views.cpp"/>
+            <source>上排显示值</source>
+            <translation>Upper display value</translation>
+        </message>
+        <message>
+            <location filename="../views/led/controller_views.cpp"/>
+            <source>下排显示值</source>
+            <translation>Lower display value</translation>
+        </message>
+        <message>
+            <location filename="../views/led/controller_views.cpp"/>
+            <source>PID输出</source>
+            <translation>PID output</translation>
+        </message>
+        <message>
+            <location filename="../views/led/controller_views.cpp"/>
+            <source>状态灯</source>
+            <translation>Status lamp</translation>
+        </message>
+        <message>
+            <location filename="../views/led/controller_views.cpp"/>
+            <source>控制输出</source>
+            <translation>Control output</translation>
+        </message>
+        <message>
+            <location filename="../views/led/controller_views.cpp"/>
+            <source>SV设定值</source>
+            <translation>SV set point</translation>
+        </message>
+        <message>
+            <location filename="../views/led/controller_views.cpp"/>
+            <source>第二输入值</source>
+            <translation>Second input value</translation>
+        </message>
+        <message>
+            <location filename="../views/led/controller_views.cpp"/>
+            <source>段号</source>
+            <translation>Segment number</translation>
+        </message>
+        <message>
+            <location filename="../views/led/flow_totalizer_view.cpp"/>
+            <source>补偿温度值</source>
+            <translation>Compensation temperature</translation>
+        </message>
+        <message>
+            <location filename="../views/led/flow_totalizer_view.cpp"/>
+            <source>补偿压力值</source>
+            <translation>Compensation pressure</translation>
+        </message>
+        <message>
+            <location filename="../views/led/flow_totalizer_view.cpp"/>
+            <source>主显示值</source>
+            <translation>Main display value</translation>
+        </message>
+        <message>
+            <location filename="../views/led/flow_totalizer_view.cpp"/>
+            <source>瞬时流量值</source>
+            <translation>Instantaneous flow</translation>
+        </message>
+        <message>
+            <location filename="../views/led/flow_totalizer_view.cpp"/>
+            <location filename="../views/multi/lcd_totalizer_views.cpp"/>
+            <source>累积流量</source>
+            <translation>Total flow</translation>
         </message>
         <message>
             <location filename="../views/led/led_captions.h"/>
@@ -915,6 +1667,31 @@ The old settings file is unchanged.</translation>
             <location filename="../views/led/power_views.cpp"/>
             <source>，Cos</source>
             <translation>, Cos</translation>
+        </message>
+        <message>
+            <location filename="../views/led/power_views.cpp"/>
+            <source>相</source>
+            <translation>phase</translation>
+        </message>
+        <message>
+            <location filename="../views/led/power_views.cpp"/>
+            <source>电压</source>
+            <translation>voltage</translation>
+        </message>
+        <message>
+            <location filename="../views/led/power_views.cpp"/>
+            <source>电流</source>
+            <translation>current</translation>
+        </message>
+        <message>
+            <location filename="../views/led/power_views.cpp"/>
+            <source>功率因数</source>
+            <translation>power factor</translation>
+        </message>
+        <message>
+            <location filename="../views/led/single_display_view.cpp"/>
+            <source>测量值</source>
+            <translation>Measured value</translation>
         </message>
         <message>
             <location filename="../views/multi/lcd_captions.h"/>
@@ -1000,6 +1777,83 @@ The old settings file is unchanged.</translation>
             <location filename="../views/multi/lcd_captions.h"/>
             <source>自动输出   </source>
             <translation>Auto output   </translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_pid_view.cpp"/>
+            <source>1路</source>
+            <translation>Channel 1</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_pid_view.cpp"/>
+            <source>2路</source>
+            <translation>Channel 2</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_pid_view.cpp"/>
+            <source>设定</source>
+            <translation>Set point</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_pid_view.cpp"/>
+            <source>输出</source>
+            <translation>Output</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_pid_view.cpp"/>
+            <source>手动输出</source>
+            <translation>Manual output</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_pid_view.cpp"/>
+            <source>编号</source>
+            <translation>Number</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_recorder_view.cpp"/>
+            <location filename="../views/multi/lcd_totalizer_views.cpp"/>
+            <location filename="../views/multi/led_channel_views.cpp"/>
+            <source>%1路</source>
+            <translation>Channel %1</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_totalizer_views.cpp"/>
+            <source>掉电次数</source>
+            <translation>Power failures</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_totalizer_views.cpp"/>
+            <source>掉电时间</source>
+            <translation>Power failure time</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_totalizer_views.cpp"/>
+            <source>瞬时</source>
+            <translation>Instantaneous</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_totalizer_views.cpp"/>
+            <source>瞬热</source>
+            <translation>Instantaneous heat</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_totalizer_views.cpp"/>
+            <source>累积热量</source>
+            <translation>Total heat</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_totalizer_views.cpp"/>
+            <source>瞬时流量%1</source>
+            <translation>Instantaneous flow %1</translation>
+        </message>
+        <message>
+            <location filename="../views/multi/lcd_totalizer_views.cpp"/>
+            <source>累积流量%1</source>
+            <translation>Total flow %1</translation>
+        </message>
+        <message>
+            <location filename="../views/reading_table.cpp"/>
+            <source>报警%1</source>
+            <translation>Alarm %1</translation>
         </message>
     </context>
 </TS>
