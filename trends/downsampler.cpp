@@ -57,6 +57,12 @@ class Part {
 
 } // namespace
 
+qint64 columnWidth(const DownsampleRange& range) {
+    if (range.columnMs > 0) return range.columnMs;
+    const int columns = std::max(1, range.columns);
+    return std::max<qint64>(1, (range.to - range.from + columns - 1) / columns);
+}
+
 std::vector<PlotPoint> downsample(const SeriesView& s, const DownsampleRange& range) {
     std::vector<PlotPoint> out;
     if (s.n == 0 || range.to < range.from) return out;
@@ -68,8 +74,7 @@ std::vector<PlotPoint> downsample(const SeriesView& s, const DownsampleRange& ra
 
     // Columns sit on whole multiples of their width, so a window that slides with the newest
     // sample keeps the same columns and the drawn line does not shimmer.
-    const qint64 span = range.to - range.from;
-    const qint64 width = std::max<qint64>(1, (span + columns - 1) / columns);
+    const qint64 width = columnWidth(range);
     const bool raw = end - begin <= std::size_t(columns) * kPointsPerColumn;
 
     Emitter line(out);

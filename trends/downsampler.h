@@ -23,7 +23,11 @@ struct DownsampleRange {
     qint64 to = 0;
     int columns = 1;     // pixel columns of the visible range
     qint64 maxGapMs = 0; // polls further apart than this are not joined; 0: always joined
+    qint64 columnMs = 0; // width of a column; 0: the range's span shared out over the columns
 };
+
+// The width of a column: as given, or the span shared out over the columns, rounded up.
+qint64 columnWidth(const DownsampleRange& range);
 
 // Points per column at most: four (first, min, max, last), twice that in a column with a gap. The
 // sample just before and just after the range come along so the line reaches both edges. When the

@@ -8,7 +8,7 @@ namespace trends {
 void TimeWindow::setSpanLimits(qint64 minSpan, qint64 maxSpan) {
     m_minSpan = std::max<qint64>(1, minSpan);
     m_maxSpan = std::max(m_minSpan, maxSpan);
-    m_span = clampSpan(m_span);
+    setSpan(m_span);
 }
 
 qint64 TimeWindow::clampSpan(qint64 span) const {
@@ -17,16 +17,19 @@ qint64 TimeWindow::clampSpan(qint64 span) const {
 
 void TimeWindow::setSpan(qint64 span) {
     m_span = clampSpan(span);
+    if (m_following) m_to = m_newest + lead();
 }
 
 void TimeWindow::follow(qint64 newest) {
     m_following = true;
-    m_to = newest;
+    m_newest = newest;
+    m_to = newest + lead();
 }
 
 bool TimeWindow::newestAt(qint64 newest) {
-    if (!m_following || newest == m_to) return false;
-    m_to = newest;
+    m_newest = newest;
+    if (!m_following || (newest <= m_to && newest >= from())) return false;
+    m_to = newest + lead();
     return true;
 }
 
@@ -34,11 +37,14 @@ void TimeWindow::zoomAt(qint64 anchor, double factor) {
     if (!(factor > 0)) return;
     const double wanted = std::round(double(m_span) * factor);
     const qint64 span = clampSpan(qint64(std::min(wanted, double(m_maxSpan))));
-    if (!m_following) {
-        const double share = double(anchor - from()) / double(m_span);
-        const qint64 newFrom = anchor - qint64(std::llround(share * double(span)));
-        m_to = newFrom + span;
+    if (m_following) {
+        m_span = span;
+        m_to = m_newest + lead();
+        return;
     }
+    const double share = double(anchor - from()) / double(m_span);
+    const qint64 newFrom = anchor - qint64(std::llround(share * double(span)));
+    m_to = newFrom + span;
     m_span = span;
 }
 

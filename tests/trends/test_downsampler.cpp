@@ -97,7 +97,7 @@ void TestDownsampler::everySampleInsideTheEnvelope() {
     s.v[std::size_t(spikeAt)] = spike;
     const auto range = whole(s, columns);
     const auto points = valuesOnly(trends::downsample(s.view(), range));
-    const qint64 width = columnWidth(range);
+    const qint64 width = trends::columnWidth(range);
 
     bool spikeDrawn = false;
     for (const PlotPoint& p : points)
@@ -183,7 +183,7 @@ void TestDownsampler::everyColumnWithGapsBreaks() {
         if (random.bounded(10) == 0) v = kGap;
     const auto range = whole(s, 400);
     const auto points = trends::downsample(s.view(), range);
-    const qint64 width = columnWidth(range);
+    const qint64 width = trends::columnWidth(range);
     for (std::size_t i = 0; i < s.t.size(); ++i) {
         if (!std::isnan(s.v[i])) continue;
         // A break within one column's width of each missed poll.
@@ -229,7 +229,7 @@ void TestDownsampler::flagsAreSteps() {
     for (int on : onAt) {
         bool drawn = false;
         for (const PlotPoint& p : points)
-            drawn |= std::abs(p.t - s.t[std::size_t(on)]) < columnWidth(range) && p.v == 1;
+            drawn |= std::abs(p.t - s.t[std::size_t(on)]) < trends::columnWidth(range) && p.v == 1;
         QVERIFY2(drawn, qPrintable(QString::number(on)));
     }
     for (int g : gaps)

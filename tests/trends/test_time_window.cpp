@@ -50,12 +50,16 @@ void TestTimeWindow::steps_data() {
     QTest::addColumn<qint64>("from");
     QTest::addColumn<qint64>("to");
     QTest::addColumn<bool>("following");
-    QTest::newRow("following ends at the newest")
-        << QStringList{"span " + ms(5 * kMin), "follow 1000000", "newest 1002000"} << 1002000 - 5 * kMin
-        << qint64(1002000) << true;
-    QTest::newRow("zoom in while following keeps the end")
-        << QStringList{"span " + ms(10 * kMin), "follow 6000000", "zoom 5000000 0.5"} << 6000000 - 5 * kMin
-        << qint64(6000000) << true;
+    // While following, the range runs a tenth of its span ahead of the newest sample.
+    QTest::newRow("following: the newest in the last tenth")
+        << QStringList{"span " + ms(5 * kMin), "follow 1000000", "newest 1002000"} << 1030000 - 5 * kMin
+        << qint64(1030000) << true;
+    QTest::newRow("following: on a tenth once the newest passes the end")
+        << QStringList{"span " + ms(10 * kMin), "follow 0", "newest 60000", "newest 62000"}
+        << 122000 - 10 * kMin << qint64(122000) << true;
+    QTest::newRow("zoom in while following keeps the newest in view")
+        << QStringList{"span " + ms(10 * kMin), "follow 6000000", "zoom 5000000 0.5"} << 6030000 - 5 * kMin
+        << qint64(6030000) << true;
     QTest::newRow("zoom in about the mouse")
         << QStringList{"range 0 " + ms(40 * kMin), "zoom " + ms(10 * kMin) + " 0.5"} << 5 * kMin << 25 * kMin
         << false;
@@ -65,16 +69,15 @@ void TestTimeWindow::steps_data() {
         << QStringList{"range 0 " + ms(2 * kMin), "zoom 0 0.01"} << qint64(0) << kMin << false;
     QTest::newRow("zoom out stops at a day") << QStringList{"range 0 " + ms(20 * 60 * kMin), "zoom 0 100"}
                                              << qint64(0) << TimeWindow::kDay << false;
-    QTest::newRow("pan stops following")
-        << QStringList{"span " + ms(kMin), "follow " + ms(10 * kMin), "pan -30000"} << 9 * kMin - 30000
-        << 10 * kMin - 30000 << false;
+    QTest::newRow("pan stops following") << QStringList{"span " + ms(kMin), "follow 600000", "pan -30000"}
+                                         << qint64(516000) << qint64(576000) << false;
     QTest::newRow("span kept within the limits")
-        << QStringList{"follow 0", "span 5"} << -kMin << qint64(0) << true;
+        << QStringList{"follow 0", "span 5"} << qint64(-54000) << qint64(6000) << true;
     QTest::newRow("a new span keeps the end")
         << QStringList{"range 0 " + ms(10 * kMin), "span " + ms(kMin)} << 9 * kMin << 10 * kMin << false;
     QTest::newRow("follow again after a pan")
-        << QStringList{"span " + ms(kMin), "follow 600000", "pan -5000", "follow 700000"} << 700000 - kMin
-        << qint64(700000) << true;
+        << QStringList{"span " + ms(kMin), "follow 600000", "pan -5000", "follow 700000"} << qint64(646000)
+        << qint64(706000) << true;
 }
 
 void TestTimeWindow::steps() {
@@ -90,13 +93,14 @@ void TestTimeWindow::steps() {
 }
 
 void TestTimeWindow::newestMovesOnlyAFollowingWindow() {
-    TimeWindow w;
+    TimeWindow w; // ten minutes: a minute ahead
     w.follow(1000);
-    QVERIFY(w.newestAt(3000));
-    QVERIFY(!w.newestAt(3000));
+    QVERIFY(!w.newestAt(61000));
+    QVERIFY(w.newestAt(61001));
+    QCOMPARE(w.to(), 121001);
     w.panBy(-500);
-    QVERIFY(!w.newestAt(5000));
-    QCOMPARE(w.to(), 2500);
+    QVERIFY(!w.newestAt(500000));
+    QCOMPARE(w.to(), 120501);
 }
 
 QTEST_APPLESS_MAIN(TestTimeWindow)
