@@ -243,10 +243,13 @@ void TrendChart::ensureChart() {
     });
     connect(m_chart, &QChart::plotAreaChanged, this, [this](const QRectF& area) {
         const int columns = int(area.width());
-        if (std::abs(columns - m_columnsDrawn) * 100 > m_columnsDrawn * kColumnSlack)
-            QMetaObject::invokeMethod(this, &TrendChart::refresh, Qt::QueuedConnection);
-        else
+        if (std::abs(columns - m_columnsDrawn) * 100 > m_columnsDrawn * kColumnSlack) {
+            // Not from inside the chart's own layout: when the event loop gets to it.
+            if (!m_redrawPending) QMetaObject::invokeMethod(this, &TrendChart::refresh, Qt::QueuedConnection);
+            m_redrawPending = true;
+        } else {
             updateCursors();
+        }
     });
     buildPlots();
     m_dirty = true;
@@ -326,6 +329,7 @@ void TrendChart::refresh() {
         return;
     }
     m_dirty = false;
+    m_redrawPending = false;
     ++m_refreshCount;
     const int plotWidth = int(m_chart->plotArea().width());
     const int columns = plotWidth > 1 ? plotWidth : std::max(1, m_canvas->width());
@@ -506,12 +510,18 @@ void TrendChart::updateCursors() {
     }
 }
 
-QList<QList<QPointF>> TrendChart::drawnRuns(const QString& key) const {
+QList<QList<QPointF>> TrendChart::drawnLines(const QString& key) const {
     QList<QList<QPointF>> out;
     for (const Plot& plot : m_plots) {
         if (plot.spec.key != key) continue;
-        for (const QLineSeries* run : plot.runs)
-            if (run->count() > 0) out.append(run->points());
+        for (const QLineSeries* run : plot.runs) {
+            const QList<QPointF> points = run->points();
+            if (points.isEmpty()) continue;
+            if (!out.isEmpty() && out.last().last() == points.first())
+                out.last().append(points.mid(1));
+            else
+                out.append(points);
+        }
     }
     return out;
 }

@@ -85,12 +85,16 @@ class TrendChart : public QWidget {
     QChart* chart() const { return m_chart; }
     ChartCanvas* canvas() const { return m_canvas; }
     QTableWidget* table() const { return m_table; }
-    // The lines drawn for a series, split where it has gaps.
-    QList<QList<QPointF>> drawnRuns(const QString& key) const;
+    // The lines drawn for a series as they show: split where it has gaps, the line series of
+    // blocks that meet joined into one.
+    QList<QList<QPointF>> drawnLines(const QString& key) const;
     RangeStats statsOf(const QString& key) const;
     QValueAxis* valueAxisOf(const QString& key) const;
     QDateTimeAxis* timeAxis() const { return m_timeAxis; }
     int refreshCount() const { return m_refreshCount; }
+    // The plot changed width since the lines were drawn; they are drawn again when the event loop
+    // gets to it.
+    bool redrawPending() const { return m_redrawPending; }
 
   signals:
     void followingChanged(bool following);
@@ -138,6 +142,7 @@ class TrendChart : public QWidget {
     std::optional<qint64> m_cursorB;
     bool m_nextIsB = false;
     bool m_dirty = true;
+    bool m_redrawPending = false;
     int m_refreshCount = 0;
     int m_columnsDrawn = 0;
 
