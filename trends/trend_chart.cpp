@@ -170,6 +170,18 @@ void TrendChart::sourceReset() {
     refresh();
 }
 
+void TrendChart::showSeries(const TrendSource* source, const QVector<SeriesSpec>& specs, qint64 from,
+                            qint64 to, qint64 maxGapMs) {
+    m_holdRefresh = true;
+    m_source = source;
+    setMaxGapMs(maxGapMs);
+    setSpanLimits(m_window.minSpan(), std::max(m_window.minSpan(), to - from));
+    setSeries(specs);
+    setRange(from, to);
+    m_holdRefresh = false;
+    sourceReset();
+}
+
 void TrendChart::sampleAdded(qint64 t) {
     // Whether the view showed where the data ended: a later sample then draws into it.
     const bool endInView = !m_newest || *m_newest <= m_window.to();
@@ -324,7 +336,7 @@ void TrendChart::buildPlots() {
 }
 
 void TrendChart::refresh() {
-    if (!m_chart || !isVisible()) {
+    if (!m_chart || !isVisible() || m_holdRefresh) {
         m_dirty = true;
         return;
     }

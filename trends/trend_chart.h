@@ -67,6 +67,10 @@ class TrendChart : public QWidget {
 
     void sampleAdded(qint64 t);
     void sourceReset();
+    // All at once, drawn once: a new source with these series over from..to, not following, and
+    // zooming out no further than that range.
+    void showSeries(const TrendSource* source, const QVector<SeriesSpec>& specs, qint64 from, qint64 to,
+                    qint64 maxGapMs);
 
     // Cursors, by time. placeCursor() places A, then B, then A again, ...; a placed cursor sits on
     // the nearest sample of the first series.
@@ -143,6 +147,7 @@ class TrendChart : public QWidget {
     bool m_nextIsB = false;
     bool m_dirty = true;
     bool m_redrawPending = false;
+    bool m_holdRefresh = false; // while several settings change as one
     int m_refreshCount = 0;
     int m_columnsDrawn = 0;
 
