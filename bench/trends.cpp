@@ -76,6 +76,12 @@ class BenchTrends : public QObject {
         if (!QTest::qWaitForWindowExposed(&window)) return false;
         const bool laidOut =
             QTest::qWaitFor([&] { return window.chart()->chart()->plotArea().width() > 600; });
+        // A few polls shown the ordinary way first, so what the first one sets up once is not
+        // counted against every poll.
+        for (int i = kDay; i < kDay + 3; ++i) {
+            window.addSample(poll(i, readings, missEvery));
+            QCoreApplication::processEvents();
+        }
         window.grab();
         return laidOut;
     }
@@ -87,7 +93,7 @@ class BenchTrends : public QObject {
         QFETCH(int, missEvery);
         trends::LiveTrendWindow window;
         QVERIFY(fillADay(window, readings, missEvery));
-        int i = kDay;
+        int i = kDay + 3;
         QBENCHMARK {
             window.addSample(poll(i++, readings, missEvery));
             window.grab();
@@ -102,7 +108,7 @@ class BenchTrends : public QObject {
         QVERIFY(fillADay(window, readings, missEvery));
         PaintCounter paints;
         window.chart()->canvas()->viewport()->installEventFilter(&paints);
-        int i = kDay;
+        int i = kDay + 3;
         int answered = 0;
         QBENCHMARK {
             answered += missEvery == 0 || i % missEvery != 0;

@@ -272,6 +272,7 @@ bool HistoryWindow::showRange() {
             failed += !s.verdict.isEmpty();
             return true;
         });
+    // With no reading ticked there is nothing to read, and the chart goes blank.
     if (!ok) {
         m_status->setText(m_store.errorString());
         say(m_store.errorString());
@@ -288,7 +289,9 @@ bool HistoryWindow::showRange() {
     for (const SeriesSpec& spec : m_specs)
         if (chosen.keys.contains(spec.key)) specs.append(spec);
     m_chart->showSeries(&m_table, specs, chosen.fromMs, chosen.toMs, qint64(interval) * 5 / 2);
-    m_status->setText(historywindowtext::kShown.arg(m_table.timesMs.size()).arg(failed));
+    m_status->setText(chosen.keys.isEmpty()
+                          ? historywindowtext::kNoReadings
+                          : historywindowtext::kShown.arg(m_table.timesMs.size()).arg(failed));
     return true;
 }
 
@@ -312,6 +315,10 @@ bool HistoryWindow::exportCsv() {
     const history::Selection chosen = selection();
     if (chosen.fromMs >= chosen.toMs) {
         say(historywindowtext::kBadRange);
+        return false;
+    }
+    if (chosen.keys.isEmpty()) {
+        say(historywindowtext::kNoReadings);
         return false;
     }
     const QString path =

@@ -26,7 +26,8 @@ inline const QString kShown = QStringLiteral("%1 次采样，其中无应答 %2 
 inline const QString kExported = QStringLiteral("已导出 %1 行到“%2”。");
 inline const QString kExportCancelled = QStringLiteral("已取消导出。");
 inline const QString kSaved = QStringLiteral("图片已保存到“%1”。");
-// Messages.
+// Messages (the first also as the status line).
+inline const QString kNoReadings = QStringLiteral("请至少选择一个读数。");
 inline const QString kBadRange = QStringLiteral("开始时间须早于结束时间。");
 inline const QString kPngFailed = QStringLiteral("无法保存图片“%1”：%2");
 } // namespace historywindowtext

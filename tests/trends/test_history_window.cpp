@@ -224,6 +224,9 @@ void TestHistoryWindow::exportsCsv_data() {
     QTest::newRow("dialog cancelled") << ""
                                       << "300 次采样，其中无应答 1 次"
                                       << "";
+    QTest::newRow("no reading ticked: said, no dialog") << "none"
+                                                        << "请至少选择一个读数。"
+                                                        << "请至少选择一个读数。";
 }
 
 void TestHistoryWindow::exportsCsv() {
@@ -239,8 +242,11 @@ void TestHistoryWindow::exportsCsv() {
     if (where == QLatin1String("folder")) b.files.answer = b.dir.filePath(QStringLiteral("out.csv"));
     if (where == QLatin1String("under a file"))
         b.files.answer = b.dir.filePath(QStringLiteral("a-file/out.csv"));
+    if (where == QLatin1String("none")) b.window->readingList()->item(0)->setCheckState(Qt::Unchecked);
     QCOMPARE(b.window->exportCsv(), where == QLatin1String("folder"));
-    QCOMPARE(b.files.offered, QStringList{"COM1_9600bps_addr1_AI-708_2000ms_20261208-140000.csv"});
+    QCOMPARE(b.files.offered, where == QLatin1String("none")
+                                  ? QStringList{}
+                                  : QStringList{"COM1_9600bps_addr1_AI-708_2000ms_20261208-140000.csv"});
     QVERIFY2(b.window->statusLabel()->text().startsWith(status), qPrintable(b.window->statusLabel()->text()));
     QCOMPARE(b.messages.shown.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty()) QVERIFY(b.messages.shown.first().text.startsWith(message));
