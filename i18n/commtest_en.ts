@@ -262,11 +262,13 @@ The current list is unchanged.</translation>
         </message>
         <message>
             <location filename="../app/main_window_texts.h"/>
+            <location filename="../trends/live_trend_texts.h"/>
             <source>实时趋势</source>
             <translation>Live Trend</translation>
         </message>
         <message>
             <location filename="../app/main_window_texts.h"/>
+            <location filename="../trends/history_window_texts.h"/>
             <source>历史趋势</source>
             <translation>History Trend</translation>
         </message>
@@ -358,6 +360,7 @@ The current list is unchanged.</translation>
             <location filename="../config/config_dialog_texts.h"/>
             <location filename="../link/port_settings_texts.h"/>
             <location filename="../search/search_dialog_texts.h"/>
+            <location filename="../trends/history_window_texts.h"/>
             <source>取消</source>
             <translation>Cancel</translation>
         </message>
@@ -507,7 +510,7 @@ The old settings file is unchanged.</translation>
         <message>
             <location filename="../help/help_texts.h"/>
             <source>没有找到“%1”</source>
-            <translation>No match for "%1"</translation>
+            <translation>No match for &quot;%1&quot;</translation>
         </message>
         <message>
             <location filename="../help/help_texts.h"/>
@@ -1006,6 +1009,7 @@ The old settings file is unchanged.</translation>
         </message>
         <message>
             <location filename="../report/report_texts.h"/>
+            <location filename="../trends/trend_chart_texts.h"/>
             <source>读数</source>
             <translation>Reading</translation>
         </message>
@@ -1087,27 +1091,27 @@ The old settings file is unchanged.</translation>
         <message>
             <location filename="../search/list_file_texts.h"/>
             <source>第 %1 行的地址“%2”不是 0 到 255 的数</source>
-            <translation>The address "%2" on line %1 is not a number from 0 to 255</translation>
+            <translation>The address &quot;%2&quot; on line %1 is not a number from 0 to 255</translation>
         </message>
         <message>
             <location filename="../search/list_file_texts.h"/>
             <source>第 %1 行的地址字符“%2”不是两个字符</source>
-            <translation>The address characters "%2" on line %1 are not two characters</translation>
+            <translation>The address characters &quot;%2&quot; on line %1 are not two characters</translation>
         </message>
         <message>
             <location filename="../search/list_file_texts.h"/>
             <source>第 %1 行的类型代码“%2”不是两位十六进制数</source>
-            <translation>The type code "%2" on line %1 is not two hexadecimal digits</translation>
+            <translation>The type code &quot;%2&quot; on line %1 is not two hexadecimal digits</translation>
         </message>
         <message>
             <location filename="../search/list_file_texts.h"/>
             <source>第 %1 行的往返时间“%2”不是毫秒数</source>
-            <translation>The round trip "%2" on line %1 is not a number of milliseconds</translation>
+            <translation>The round trip &quot;%2&quot; on line %1 is not a number of milliseconds</translation>
         </message>
         <message>
             <location filename="../search/list_file_texts.h"/>
             <source>第 %1 行的发现时间“%2”无法识别</source>
-            <translation>The time found "%2" on line %1 cannot be read</translation>
+            <translation>The time found &quot;%2&quot; on line %1 cannot be read</translation>
         </message>
         <message>
             <location filename="../search/list_file_texts.h"/>
@@ -1350,7 +1354,7 @@ The old settings file is unchanged.</translation>
         <message>
             <location filename="../terminal/terminal_texts.h"/>
             <source>地址“%1”无效：请输入 0 到 255 的十进制数或 0x00 到 0xFF 的十六进制数。</source>
-            <translation>The address "%1" is not valid: type a decimal number from 0 to 255 or a hexadecimal one from 0x00 to 0xFF.</translation>
+            <translation>The address &quot;%1&quot; is not valid: type a decimal number from 0 to 255 or a hexadecimal one from 0x00 to 0xFF.</translation>
         </message>
         <message>
             <location filename="../terminal/terminal_texts.h"/>
@@ -1374,6 +1378,7 @@ The old settings file is unchanged.</translation>
         </message>
         <message>
             <location filename="../terminal/terminal_texts.h"/>
+            <location filename="../trends/live_trend_texts.h"/>
             <source>跟随最新</source>
             <translation>Follow newest</translation>
         </message>
@@ -1451,6 +1456,227 @@ The old settings file is unchanged.</translation>
             <location filename="../terminal/terminal_texts.h"/>
             <source>文本 (*.txt)</source>
             <translation>Text (*.txt)</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>仪表与记录</source>
+            <translation>Instruments and recordings</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>地址 %1  %2</source>
+            <translation>Address %1  %2</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>%1 — %2（%3 次）</source>
+            <translation>%1 — %2 (%3 polls)</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <location filename="../trends/live_trend_texts.h"/>
+            <source>显示的读数</source>
+            <translation>Readings shown</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>从：</source>
+            <translation>From:</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>到：</source>
+            <translation>To:</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>显示</source>
+            <translation>Show</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>整段记录</source>
+            <translation>Whole recording</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>刷新</source>
+            <translation>Refresh</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>导出 CSV…</source>
+            <translation>Export CSV…</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>保存图片…</source>
+            <translation>Save picture…</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>CSV 文件 (*.csv)</source>
+            <translation>CSV files (*.csv)</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>PNG 图片 (*.png)</source>
+            <translation>PNG pictures (*.png)</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>正在导出 CSV…</source>
+            <translation>Exporting CSV…</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>历史记录中还没有数据。</source>
+            <translation>The history holds no data yet.</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>%1 次采样，其中无应答 %2 次</source>
+            <translation>%1 polls, %2 without a reply</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>已导出 %1 行到“%2”。</source>
+            <translation>Exported %1 rows to "%2".</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>已取消导出。</source>
+            <translation>Export cancelled.</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>图片已保存到“%1”。</source>
+            <translation>Picture saved to "%1".</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>请至少选择一个读数。</source>
+            <translation>Choose at least one reading.</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>开始时间须早于结束时间。</source>
+            <translation>The start must be before the end.</translation>
+        </message>
+        <message>
+            <location filename="../trends/history_window_texts.h"/>
+            <source>无法保存图片“%1”：%2</source>
+            <translation>Cannot save the picture "%1": %2</translation>
+        </message>
+        <message>
+            <location filename="../trends/live_trend_texts.h"/>
+            <source>地址 </source>
+            <translation>Address </translation>
+        </message>
+        <message>
+            <location filename="../trends/live_trend_texts.h"/>
+            <source>时间跨度：</source>
+            <translation>Span:</translation>
+        </message>
+        <message>
+            <location filename="../trends/live_trend_texts.h"/>
+            <source>清除光标</source>
+            <translation>Clear cursors</translation>
+        </message>
+        <message>
+            <location filename="../trends/live_trend_texts.h"/>
+            <source>记录</source>
+            <translation>Record</translation>
+        </message>
+        <message>
+            <location filename="../trends/live_trend_texts.h"/>
+            <source>采样 %1 次，无应答 %2 次</source>
+            <translation>%1 polls, %2 without a reply</translation>
+        </message>
+        <message>
+            <location filename="../trends/live_trend_texts.h"/>
+            <source>，最新 %1</source>
+            <translation>, newest %1</translation>
+        </message>
+        <message>
+            <location filename="../trends/live_trend_texts.h"/>
+            <source>等待数据…</source>
+            <translation>Waiting for data…</translation>
+        </message>
+        <message>
+            <location filename="../trends/span_choices.cpp"/>
+            <source>1 分钟</source>
+            <translation>1 minute</translation>
+        </message>
+        <message>
+            <location filename="../trends/span_choices.cpp"/>
+            <source>5 分钟</source>
+            <translation>5 minutes</translation>
+        </message>
+        <message>
+            <location filename="../trends/span_choices.cpp"/>
+            <source>10 分钟</source>
+            <translation>10 minutes</translation>
+        </message>
+        <message>
+            <location filename="../trends/span_choices.cpp"/>
+            <source>30 分钟</source>
+            <translation>30 minutes</translation>
+        </message>
+        <message>
+            <location filename="../trends/span_choices.cpp"/>
+            <source>1 小时</source>
+            <translation>1 hour</translation>
+        </message>
+        <message>
+            <location filename="../trends/span_choices.cpp"/>
+            <source>2 小时</source>
+            <translation>2 hours</translation>
+        </message>
+        <message>
+            <location filename="../trends/span_choices.cpp"/>
+            <source>6 小时</source>
+            <translation>6 hours</translation>
+        </message>
+        <message>
+            <location filename="../trends/span_choices.cpp"/>
+            <source>12 小时</source>
+            <translation>12 hours</translation>
+        </message>
+        <message>
+            <location filename="../trends/span_choices.cpp"/>
+            <source>24 小时</source>
+            <translation>24 hours</translation>
+        </message>
+        <message>
+            <location filename="../trends/trend_chart_texts.h"/>
+            <source>最小</source>
+            <translation>Min</translation>
+        </message>
+        <message>
+            <location filename="../trends/trend_chart_texts.h"/>
+            <source>最大</source>
+            <translation>Max</translation>
+        </message>
+        <message>
+            <location filename="../trends/trend_chart_texts.h"/>
+            <source>平均</source>
+            <translation>Mean</translation>
+        </message>
+        <message>
+            <location filename="../trends/trend_chart_texts.h"/>
+            <source>光标</source>
+            <translation>Cursor</translation>
+        </message>
+        <message>
+            <location filename="../trends/trend_chart_texts.h"/>
+            <source>滚轮：缩放时间　拖动：平移　单击：放置光标 A/B　右键：清除光标</source>
+            <translation>Wheel: zoom time   Drag: pan   Click: place cursor A/B   Right click: clear cursors</translation>
+        </message>
+        <message>
+            <location filename="../trends/value_text.cpp"/>
+            <source>天 </source>
+            <translation>d </translation>
         </message>
         <message>
             <location filename="../views/instrument_types.cpp"/>
