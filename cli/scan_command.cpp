@@ -151,7 +151,7 @@ int runScan(const ScanArgs& args, const QString& programDir, ScanIo io) {
         fast.start();
     } else {
         QObject::connect(&scan, &Scan::asking, &loop, showProgress);
-        scan.setClock(&engine.clock());
+        scan.setClock(&engine.clock(), link.baudRate());
         engine.start(scan, engine::kScanIntervals);
     }
     loop.exec();
