@@ -18,6 +18,7 @@ namespace cli {
 
 // Exit status of a command line that cannot be run.
 inline constexpr int kUsageError = 2;
+inline constexpr int kPortError = 3; // the port could not be opened, or went away
 
 // Limits of the numbers the options take.
 inline constexpr int kMinTimeoutMs = 30; // the fast scan's reply time-out, as the settings allow it

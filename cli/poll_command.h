@@ -6,8 +6,7 @@
 namespace cli {
 
 // Exit statuses besides 0 and kUsageError.
-inline constexpr int kRunError = 1;  // the history file or the broker options could not be used
-inline constexpr int kPortError = 3; // the port could not be opened, or went away
+inline constexpr int kRunError = 1; // the history file or the broker options could not be used
 
 // The receive tick of a poll: how soon a reply's CR is seen, which bounds the round time.
 inline constexpr int kPollReceiveMs = 3;

@@ -14,7 +14,6 @@ namespace cli {
 // Exit status of a scan.
 inline constexpr int kScanFoundSome = 0;
 inline constexpr int kScanFoundNone = 1;
-inline constexpr int kPortError = 3;
 
 // What was found, in the format asked for: a table with a closing line, JSON with the elapsed
 // time, or CSV rows under a header (the elapsed time then goes to standard error).

@@ -36,10 +36,6 @@ trends::DownsampleRange whole(const Series& s, int columns, qint64 maxGap = 0) {
     return {s.t.front(), s.t.back(), columns, maxGap};
 }
 
-qint64 columnWidth(const trends::DownsampleRange& r) {
-    return (r.to - r.from + r.columns - 1) / r.columns;
-}
-
 std::vector<PlotPoint> valuesOnly(const std::vector<PlotPoint>& points) {
     std::vector<PlotPoint> out;
     for (const PlotPoint& p : points)
