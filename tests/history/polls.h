@@ -56,4 +56,11 @@ inline protocol::Sample pollOf(qint64 i, int readingCount = 16, qint64 startMs =
     return sample;
 }
 
+// Every sample of `instrument`, all keys, over all time.
+inline history::Selection everything(const history::Instrument& instrument) {
+    history::Selection selection;
+    selection.instrument = instrument;
+    return selection;
+}
+
 } // namespace historytest

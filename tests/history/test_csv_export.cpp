@@ -147,7 +147,7 @@ private slots:
         QFETCH(QString, expected);
         setZone(zone);
         record({accepted(epochMs, {reading("PV", "温度", "℃", 1)})});
-        const QList<QByteArray> lines = exported({kInstrument}).split('\n');
+        const QList<QByteArray> lines = exported(everything(kInstrument)).split('\n');
         QCOMPARE(lines.size(), 3); // header, one row, nothing after the last CRLF
         QCOMPARE(lines[1], (expected + QStringLiteral(",%1,1,\r").arg(epochMs)).toUtf8());
     }
@@ -207,7 +207,7 @@ private slots:
                                  QStringLiteral("2026-12-08T14:03:05.120+08:00,1796709785120,2,\r\n") +
                                  QStringLiteral("2026-12-08T14:03:07.120+08:00,1796709787120,,") + written +
                                  QStringLiteral("\r\n");
-        QCOMPARE(QString::fromUtf8(exported({kInstrument})), QString::fromUtf8(kBom) + expected);
+        QCOMPARE(QString::fromUtf8(exported(everything(kInstrument))), QString::fromUtf8(kBom) + expected);
     }
 
     // The shortest text that reads back as the stored value.
@@ -228,7 +228,7 @@ private slots:
         QFETCH(double, value);
         QFETCH(QString, written);
         record({accepted(kWeekStartMs, {reading("K", "L", "", value)})});
-        const QList<QByteArray> lines = exported({kInstrument}).split('\n');
+        const QList<QByteArray> lines = exported(everything(kInstrument)).split('\n');
         QCOMPARE(lines.value(1),
                  QStringLiteral("2026-12-08T14:03:05.120+08:00,1796709785120,%1,\r").arg(written).toUtf8());
     }
@@ -251,7 +251,7 @@ private slots:
         Store store;
         QVERIFY(store.open(m_db, OpenMode::Browse));
         const QString path = m_dir.filePath(target);
-        const ExportResult result = exportCsv(store, {kInstrument}, path);
+        const ExportResult result = exportCsv(store, everything(kInstrument), path);
         QVERIFY(!result.ok);
         QVERIFY(!result.cancelled);
         QVERIFY2(result.error.startsWith(
@@ -283,10 +283,11 @@ private slots:
         Store store;
         QVERIFY(store.open(m_db, OpenMode::Browse));
         QStringList seen;
-        const ExportResult result = exportCsv(store, {kInstrument}, m_csv, [&](qint64 rows, qint64 total) {
-            seen << QStringLiteral("%1/%2").arg(rows).arg(total);
-            return rows != cancelAt;
-        });
+        const ExportResult result =
+            exportCsv(store, everything(kInstrument), m_csv, [&](qint64 rows, qint64 total) {
+                seen << QStringLiteral("%1/%2").arg(rows).arg(total);
+                return rows != cancelAt;
+            });
         QCOMPARE(seen.join(' '), calls);
         QCOMPARE(result.cancelled, cancelAt >= 0);
         QCOMPARE(result.ok, cancelAt < 0);

@@ -51,13 +51,13 @@ private slots:
         Store store;
         QVERIFY2(store.open(path, OpenMode::Record), qPrintable(store.errorString()));
         QCOMPARE(scalar(store, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
-        const qint64 stored = store.countSamples({{1, 10, QString()}});
+        const qint64 stored = store.countSamples(everything({1, 10, QString()}));
         // Every reported commit is there; at most the one being reported when it died is extra.
         QVERIFY2(stored >= reported && stored <= reported + 1,
                  qPrintable(QStringLiteral("%1 stored, %2 reported").arg(stored).arg(reported)));
         qint64 i = 0;
         QString mismatch;
-        store.forEachSample({{1, 10, QString()}}, [&](const StoredSample& sample) {
+        store.forEachSample(everything({1, 10, QString()}), [&](const StoredSample& sample) {
             const protocol::Sample poll = pollOf(i);
             bool same = sample.epochMs == poll.epochMs && sample.verdict == poll.verdict &&
                         sample.values.size() == 16;

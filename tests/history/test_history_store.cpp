@@ -400,13 +400,13 @@ private slots:
             QCOMPARE(store.append(pollOf(committed + 1)), AppendResult::Stopped);
             storedKeys = QStringList{QString::number(extraStored ? 17 : 16)};
             // The failed poll left nothing behind, not even for the connection that wrote it.
-            QCOMPARE(store.countSamples({{1, 10, QString()}}), qint64(committed));
+            QCOMPARE(store.countSamples(everything({1, 10, QString()})), qint64(committed));
             QCOMPARE(scalar(store, "SELECT count(*) FROM reading").toString(), storedKeys.first());
         }
         Store reopened;
         QVERIFY2(reopened.open(m_path, OpenMode::Record), qPrintable(reopened.errorString()));
         QCOMPARE(scalar(reopened, "PRAGMA integrity_check").toString(), QStringLiteral("ok"));
-        QCOMPARE(reopened.countSamples({{1, 10, QString()}}), qint64(committed));
+        QCOMPARE(reopened.countSamples(everything({1, 10, QString()})), qint64(committed));
         // A reading row belongs to a committed poll or was rolled back with it.
         QCOMPARE(scalar(reopened, "SELECT count(*) FROM reading").toString(), storedKeys.first());
     }
@@ -423,7 +423,7 @@ private slots:
         QCOMPARE(browser.append(pollOf(0)), AppendResult::Stopped);
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(recorder.append(pollOf(i)), AppendResult::Stored);
-            QCOMPARE(browser.countSamples({{1, 10, QString()}}), qint64(i + 1));
+            QCOMPARE(browser.countSamples(everything({1, 10, QString()})), qint64(i + 1));
         }
         QCOMPARE(scalar(browser, "SELECT count(*) FROM sample").toInt(), 5);
     }
