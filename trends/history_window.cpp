@@ -5,6 +5,7 @@
 #include "trends/chart_canvas.h"
 #include "trends/file_chooser.h"
 #include "trends/history_window_texts.h"
+#include "trends/reading_list.h"
 #include "trends/trend_chart.h"
 
 #include <QDateTimeEdit>
@@ -194,29 +195,10 @@ void HistoryWindow::chosen(QTreeWidgetItem* item) {
 }
 
 void HistoryWindow::listReadings() {
-    const QSignalBlocker quiet(m_readings);
-    m_readings->clear();
     m_specs.clear();
-    for (const history::ReadingInfo& r : m_store.readingsOf(m_instruments[std::size_t(m_instrument)])) {
-        SeriesSpec spec{r.key, r.label, r.unit, r.decimals, isFlagKey(r.key)};
-        m_specs.append(spec);
-    }
-    int shown = 0;
-    for (const SeriesSpec& spec : m_specs) {
-        auto* item = new QListWidgetItem(spec.title(), m_readings);
-        item->setData(Qt::UserRole, spec.key);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        const bool show = !spec.step && shown < kShownAtFirst;
-        shown += show;
-        item->setCheckState(show ? Qt::Checked : Qt::Unchecked);
-    }
-}
-
-QStringList HistoryWindow::checkedKeys() const {
-    QStringList keys;
-    for (int row = 0; row < m_readings->count(); ++row)
-        if (m_readings->item(row)->checkState() == Qt::Checked) keys << m_specs[row].key;
-    return keys;
+    for (const history::ReadingInfo& r : m_store.readingsOf(m_instruments[std::size_t(m_instrument)]))
+        m_specs.append({r.key, r.label, r.unit, r.decimals, isFlagKey(r.key)});
+    fillReadingList(m_readings, m_specs);
 }
 
 const history::RecordingSummary* HistoryWindow::chosenRecording() const {
@@ -229,7 +211,7 @@ history::Selection HistoryWindow::selection() const {
     s.instrument = m_instruments[std::size_t(m_instrument)];
     s.fromMs = m_from->dateTime().toMSecsSinceEpoch();
     s.toMs = m_to->dateTime().toMSecsSinceEpoch();
-    s.keys = checkedKeys();
+    s.keys = tickedKeys(m_readings);
     return s;
 }
 

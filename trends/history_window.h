@@ -27,8 +27,6 @@ class TrendChart;
 class HistoryWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kShownAtFirst = 4;
-
     HistoryWindow(const QString& historyFile, serial::MessageSink& messages, FileChooser& files,
                   QWidget* parent = nullptr);
 
@@ -60,7 +58,6 @@ protected:
 private:
     void chosen(QTreeWidgetItem* item);
     void listReadings();
-    QStringList checkedKeys() const;
     history::Selection selection() const;
     const history::RecordingSummary* chosenRecording() const;
     QString suggestedName(const QString& suffix) const;

@@ -1,6 +1,7 @@
 #include "trends/live_trend_window.h"
 
 #include "trends/live_trend_texts.h"
+#include "trends/reading_list.h"
 #include "trends/span_choices.h"
 #include "trends/trend_chart.h"
 
@@ -83,17 +84,7 @@ LiveTrendWindow::LiveTrendWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
 
 void LiveTrendWindow::setReadingSpecs(const QVector<SeriesSpec>& specs) {
     m_specs = specs;
-    const QSignalBlocker quiet(m_readings);
-    m_readings->clear();
-    int shown = 0;
-    for (const SeriesSpec& spec : specs) {
-        auto* item = new QListWidgetItem(spec.title(), m_readings);
-        item->setData(Qt::UserRole, spec.key);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        const bool show = !spec.step && shown < kShownAtFirst;
-        shown += show;
-        item->setCheckState(show ? Qt::Checked : Qt::Unchecked);
-    }
+    fillReadingList(m_readings, specs);
     chosenChanged();
 }
 
@@ -117,9 +108,10 @@ bool LiveTrendWindow::isRecording() const {
 }
 
 void LiveTrendWindow::chosenChanged() {
+    const QStringList keys = tickedKeys(m_readings);
     QVector<SeriesSpec> chosen;
-    for (int row = 0; row < m_readings->count(); ++row)
-        if (m_readings->item(row)->checkState() == Qt::Checked) chosen.append(m_specs[row]);
+    for (const SeriesSpec& spec : m_specs)
+        if (keys.contains(spec.key)) chosen.append(spec);
     m_chart->setSeries(chosen);
 }
 

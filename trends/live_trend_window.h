@@ -21,8 +21,6 @@ class TrendChart;
 class LiveTrendWindow : public QWidget {
     Q_OBJECT
 public:
-    // Readings drawn when the window first learns them: the first few that are not flags.
-    static constexpr int kShownAtFirst = 4;
     static constexpr int kDefaultPollMs = 2000;
     static constexpr qint64 kDefaultSpanMs = 10 * 60 * 1000;
 

@@ -119,7 +119,6 @@ private slots:
     void savesThePicture();
     void leavesOtherFilesAlone_data();
     void leavesOtherFilesAlone();
-    void flagsOfferedNotDrawn();
 };
 
 void TestHistoryWindow::listsWhatTheFileHolds() {
@@ -317,23 +316,6 @@ void TestHistoryWindow::leavesOtherFilesAlone() {
     QFile after(b.file);
     QCOMPARE(after.exists(), !content.isEmpty());
     if (after.open(QIODevice::ReadOnly)) QCOMPARE(after.readAll(), content);
-}
-
-// Alarms are offered but not drawn at first; ticked, they are drawn as steps.
-void TestHistoryWindow::flagsOfferedNotDrawn() {
-    Browser b;
-    QVERIFY(b.open());
-    b.choose(QStringLiteral("1/1"));
-    QListWidget* list = b.window->readingList();
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->item(0)->checkState(), Qt::Checked);
-    QCOMPARE(list->item(1)->checkState(), Qt::Unchecked);
-    list->item(1)->setCheckState(Qt::Checked);
-    const auto alarm = b.window->chart()->drawnLines(QStringLiteral("AL1"));
-    QVERIFY(!alarm.isEmpty());
-    for (const QList<QPointF>& line : alarm)
-        for (int i = 1; i < line.size(); ++i)
-            QVERIFY(line[i - 1].x() == line[i].x() || line[i - 1].y() == line[i].y());
 }
 
 QTEST_MAIN(TestHistoryWindow)
