@@ -20,6 +20,10 @@
 #include "search/list_file.h"
 #include "search/search_dialog.h"
 #include "terminal/ui/terminal_window.h"
+#include "trends/file_chooser.h"
+#include "trends/history_window.h"
+#include "trends/live_trend_session.h"
+#include "trends/live_trend_window.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -60,8 +64,9 @@ MainWindow::MainWindow(serial::SerialLink& link, serial::MessageSink& messages,
 }
 
 MainWindow::~MainWindow() {
-    // The terminal leaves the hub before the hub goes.
+    // The terminal and the live trend leave the hub before the hub goes.
     delete m_terminal;
+    if (m_liveTrend) delete m_liveTrend->window();
 }
 
 QString MainWindow::settingsPath() const {
@@ -142,6 +147,10 @@ void MainWindow::buildMenus() {
         connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, command);
     connect(findChild<QAction*>(QStringLiteral("terminal")), &QAction::triggered, this,
             &MainWindow::openTerminal);
+    connect(findChild<QAction*>(QStringLiteral("current")), &QAction::triggered, this,
+            &MainWindow::openLiveTrend);
+    connect(findChild<QAction*>(QStringLiteral("history")), &QAction::triggered, this,
+            &MainWindow::openHistory);
     // Exit ends the program (the other placeholder entries stay without action).
     connect(findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
 }
@@ -217,6 +226,10 @@ void MainWindow::toolbarButtonClicked(const QString& key) {
         showManual();
     else if (key == QLatin1String("TTerminal"))
         openTerminal();
+    else if (key == QLatin1String("TCurrent"))
+        openLiveTrend();
+    else if (key == QLatin1String("TTrend"))
+        openHistory();
 }
 
 void MainWindow::takePortFromTerminal() {
@@ -242,19 +255,71 @@ void MainWindow::openTerminal() {
     }
 }
 
+bool MainWindow::refuseWhileTrendPolls() {
+    if (!m_liveTrend || !m_liveTrend->isPolling()) return false;
+    m_messages.show(this, texts::kTrendHoldsPort, texts::kDefaultsInUseTitle);
+    return true;
+}
+
+trends::LiveTrendSession* MainWindow::liveTrend() const {
+    return m_liveTrend;
+}
+
+void MainWindow::openLiveTrend() {
+    if (!checkDiagnosable(*m_list, m_messages, this)) return;
+    const Instrument* chosen = m_list->currentInstrument();
+    if (!chosen) return;
+    takePortFromTerminal();
+    if (m_liveTrend) m_liveTrend->window()->close(); // its poll and recording end with it
+    trends::LiveTrendSession* session = trends::LiveTrendSession::create(m_link, m_messages);
+    m_liveTrend = session;
+    m_hub.attach(session->poll().engine());
+    QMdiSubWindow* sub = m_area->addSubWindow(session->window());
+    sub->resize(sub->sizeHint().expandedTo(m_area->size() * 3 / 4));
+    if (!session->start(*chosen, m_diagnosisIntervals, m_appSettings.historyDatabasePath())) {
+        sub->close();
+        return;
+    }
+    sub->show();
+    m_area->setActiveSubWindow(sub);
+}
+
+trends::HistoryWindow* MainWindow::historyWindow() const {
+    return m_history;
+}
+
+void MainWindow::openHistory() {
+    if (!m_history) {
+        if (!m_files) m_files = std::make_unique<trends::DialogFileChooser>();
+        m_history = new trends::HistoryWindow(m_appSettings.historyDatabasePath(), m_messages, *m_files);
+        m_history->setAttribute(Qt::WA_DeleteOnClose);
+        QMdiSubWindow* sub = m_area->addSubWindow(m_history);
+        sub->resize(sub->sizeHint().expandedTo(m_area->size() * 3 / 4));
+    }
+    auto* sub = qobject_cast<QMdiSubWindow*>(m_history->parentWidget());
+    if (sub) {
+        sub->show();
+        m_area->setActiveSubWindow(sub);
+        sub->raise();
+    }
+}
+
 void MainWindow::newScan() {
+    if (refuseWhileTrendPolls()) return;
     takePortFromTerminal();
     m_list->reset();
     showSearchDialog();
 }
 
 void MainWindow::portSettings() {
+    if (refuseWhileTrendPolls()) return;
     takePortFromTerminal();
     if (m_link.isOpen()) m_link.close();
     showPortSettingsDialog();
 }
 
 void MainWindow::openDiagnosis() {
+    if (refuseWhileTrendPolls()) return;
     takePortFromTerminal();
     if (checkDiagnosable(*m_list, m_messages, this)) showDiagnosisWindow();
 }
@@ -427,6 +492,7 @@ void MainWindow::showDiagnosisWindow() {
         m_dynamic->engine().addListener(&m_traffic);
         m_hub.attach(m_dynamic->engine());
     }
+    m_dynamic->setHistoryFile(m_appSettings.historyDatabasePath());
     m_dynamic->showModal(*chosen);
 }
 

@@ -24,6 +24,11 @@ class DynamicWindow;
 namespace terminal {
 class TerminalWindow;
 }
+namespace trends {
+class DialogFileChooser;
+class HistoryWindow;
+class LiveTrendSession;
+} // namespace trends
 
 namespace serial {
 class SerialLink;
@@ -57,6 +62,16 @@ public:
     // or raised.
     void openTerminal();
     terminal::TerminalWindow* terminalWindow() const;
+    // 实时趋势 (menu "current", toolbar "TCurrent"): with the diagnosis window's two checks, a live
+    // trend of the current row's instrument, polled at the diagnosis window's intervals. While it
+    // polls it holds the port: a scan, a diagnosis or the port settings are refused with a word
+    // why, and the terminal's own open says the port is in use. One at a time: opening another
+    // closes the one before.
+    void openLiveTrend();
+    trends::LiveTrendSession* liveTrend() const;
+    // 历史趋势 (menu "history", toolbar "TTrend"): the browser of the history file, opened or raised.
+    void openHistory();
+    trends::HistoryWindow* historyWindow() const;
     // Every engine of the program reports its traffic here.
     engine::TrafficHub& trafficHub() { return m_hub; }
 
@@ -133,6 +148,8 @@ private:
     void updateClock();
     // A scan or diagnosis is about to take the port: the terminal's sending or listening stops.
     void takePortFromTerminal();
+    // The live trend holds the port: says so and returns true.
+    bool refuseWhileTrendPolls();
 
     serial::SerialLink& m_link;
     serial::MessageSink& m_messages;
@@ -155,6 +172,9 @@ private:
     // One diagnosis window for the whole run: its page counter outlives each showing.
     DynamicWindow* m_dynamic = nullptr;
     QPointer<terminal::TerminalWindow> m_terminal;
+    QPointer<trends::LiveTrendSession> m_liveTrend;
+    QPointer<trends::HistoryWindow> m_history;
+    std::unique_ptr<trends::DialogFileChooser> m_files;
     QLabel* m_timePanel = nullptr;
     QLabel* m_datePanel = nullptr;
     QTimer* m_clock = nullptr;

@@ -20,6 +20,10 @@ inline constexpr i18n::Text kDefaultRateInUse = QT_TRANSLATE_NOOP(
     "commtest",
     "无法完全读取通讯设置文件 %1（%2）。\n本次使用：COM%3，9600bps。请通过“通讯口设置”重新设定。");
 
+// 实时趋势 polls the line: what a scan, a diagnosis or the port settings say meanwhile.
+inline constexpr i18n::Text kTrendHoldsPort =
+    QT_TRANSLATE_NOOP("commtest", "实时趋势正在使用通讯口，请先关闭实时趋势窗口。");
+
 // 文件
 inline const QString kListFilter =
     QStringLiteral(QT_TRANSLATE_NOOP("commtest", "仪表列表 (*.csv);;所有文件 (*)"));

@@ -5,11 +5,15 @@
 // The main window keeps one of these for the whole run and calls showModal() for each opening, so
 // the page counter Tn lives with the object and survives closing.
 #include "diagnosis/poll_cycle.h"
+#include "diagnosis/poll_sampler.h"
 #include "engine/intervals.h"
 #include "engine/poll_engine.h"
+#include "trends/live_trend_window.h"
 
 #include <QDialog>
+#include <QPointer>
 
+class QCheckBox;
 class QPushButton;
 namespace panel {
 class PanelWidget;
@@ -18,6 +22,9 @@ namespace serial {
 class MessageSink;
 class SerialLink;
 } // namespace serial
+namespace trends {
+class RecordingSwitch;
+}
 
 class DynamicWindow : public QDialog, private engine::PollClient {
     Q_OBJECT
@@ -32,6 +39,8 @@ public:
 
     // For the openings after this one.
     void setIntervals(engine::Intervals intervals) { m_intervals = intervals; }
+    // Where the 记录 switch records the poll.
+    void setHistoryFile(const QString& path) { m_historyFile = path; }
 
     qint16 tn() const { return m_poll.tn(); }
 
@@ -39,6 +48,13 @@ public:
     engine::PollEngine& engine() { return m_engine; }
     panel::PanelWidget* panelWidget() const { return m_panelWidget; }
     QPushButton* command1() const { return m_command1; }
+    QPushButton* trendButton() const { return m_trendButton; }
+    QCheckBox* recordBox() const { return m_recordBox; }
+    // The trend of this opening's poll, once "趋势" was pressed; closed with the window.
+    trends::LiveTrendWindow* trendWindow() const { return m_trend; }
+    trends::RecordingSwitch& recording() { return *m_recording; }
+    // "趋势": the trend window of this opening, made on first use, shown and raised.
+    void showTrend();
 
     // Esc closes like "退出".
     void reject() override;
@@ -57,9 +73,11 @@ private:
     void exitWindow();
     void onLost(const QString& reason);
     void renderPanel();
+    // One poll's outcome, for the trend and the recording.
+    void sampled(const protocol::Sample& sample);
 
     // The poll cycle, with the panel rendered after each receive tick.
-    bool nextRequest(engine::Request& request) override { return m_poll.nextRequest(request); }
+    bool nextRequest(engine::Request& request) override;
     void replyTick(const engine::ReplyReader& reader) override;
 
     serial::SerialLink& m_link;
@@ -70,5 +88,11 @@ private:
     engine::PollEngine m_engine;
     panel::PanelWidget* m_panelWidget = nullptr;
     QPushButton* m_command1 = nullptr;
+    QPushButton* m_trendButton = nullptr;
+    QCheckBox* m_recordBox = nullptr;
+    diagnosis::PollSampler m_sampler;
+    trends::RecordingSwitch* m_recording = nullptr;
+    QPointer<trends::LiveTrendWindow> m_trend;
+    QString m_historyFile;
     bool m_polling = false;
 };
