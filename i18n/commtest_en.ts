@@ -35,6 +35,11 @@ Using COM%3 at 9600 bps this time. Please set the port again through “Port Set
         </message>
         <message>
             <location filename="../app/main_window_texts.h"/>
+            <source>实时趋势正在使用通讯口，请先关闭实时趋势窗口。</source>
+            <translation>The live trend is using the port. Please close the live trend window first.</translation>
+        </message>
+        <message>
+            <location filename="../app/main_window_texts.h"/>
             <source>仪表列表 (*.csv);;所有文件 (*)</source>
             <translation>Instrument list (*.csv);;All files (*)</translation>
         </message>
@@ -475,6 +480,17 @@ The old settings file is unchanged.</translation>
             <location filename="../diagnosis/dynamic_texts.h"/>
             <source>退出</source>
             <translation>Exit</translation>
+        </message>
+        <message>
+            <location filename="../diagnosis/dynamic_texts.h"/>
+            <source>趋势</source>
+            <translation>Trend</translation>
+        </message>
+        <message>
+            <location filename="../diagnosis/dynamic_texts.h"/>
+            <location filename="../trends/live_trend_texts.h"/>
+            <source>记录</source>
+            <translation>Record</translation>
         </message>
         <message>
             <location filename="../diagnosis/dynamic_texts.h"/>
@@ -1541,7 +1557,7 @@ The old settings file is unchanged.</translation>
         <message>
             <location filename="../trends/history_window_texts.h"/>
             <source>已导出 %1 行到“%2”。</source>
-            <translation>Exported %1 rows to "%2".</translation>
+            <translation>Exported %1 rows to &quot;%2&quot;.</translation>
         </message>
         <message>
             <location filename="../trends/history_window_texts.h"/>
@@ -1551,7 +1567,7 @@ The old settings file is unchanged.</translation>
         <message>
             <location filename="../trends/history_window_texts.h"/>
             <source>图片已保存到“%1”。</source>
-            <translation>Picture saved to "%1".</translation>
+            <translation>Picture saved to &quot;%1&quot;.</translation>
         </message>
         <message>
             <location filename="../trends/history_window_texts.h"/>
@@ -1566,7 +1582,7 @@ The old settings file is unchanged.</translation>
         <message>
             <location filename="../trends/history_window_texts.h"/>
             <source>无法保存图片“%1”：%2</source>
-            <translation>Cannot save the picture "%1": %2</translation>
+            <translation>Cannot save the picture &quot;%1&quot;: %2</translation>
         </message>
         <message>
             <location filename="../trends/live_trend_texts.h"/>
@@ -1582,11 +1598,6 @@ The old settings file is unchanged.</translation>
             <location filename="../trends/live_trend_texts.h"/>
             <source>清除光标</source>
             <translation>Clear cursors</translation>
-        </message>
-        <message>
-            <location filename="../trends/live_trend_texts.h"/>
-            <source>记录</source>
-            <translation>Record</translation>
         </message>
         <message>
             <location filename="../trends/live_trend_texts.h"/>

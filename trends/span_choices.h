@@ -1,5 +1,7 @@
 #pragma once
 // The spans a trend offers to choose from, shortest first.
+#include "i18n/text.h"
+
 #include <QString>
 #include <QVector>
 
@@ -7,7 +9,7 @@ namespace trends {
 
 struct SpanChoice {
     qint64 ms = 0;
-    QString caption;
+    i18n::Text caption = ""; // translated where it is shown
 };
 
 const QVector<SpanChoice>& spanChoices();

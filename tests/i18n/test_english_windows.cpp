@@ -20,6 +20,9 @@
 #include "search/scan.h"
 #include "search/search_dialog.h"
 #include "search/searching_window.h"
+#include "trends/file_chooser.h"
+#include "trends/history_window.h"
+#include "trends/live_trend_window.h"
 #include "views/instrument_types.h"
 
 #include <QAbstractButton>
@@ -90,6 +93,7 @@ class TestEnglishWindows : public QObject {
     FakeLink m_link;
     RecordingSink m_sink;
     InstrumentList m_list;
+    trends::DialogFileChooser m_files;
 
 private slots:
     void initTestCase() {
@@ -135,6 +139,18 @@ private slots:
         QTest::newRow("diagnosis window") << std::function<QWidget*()>([self] {
             return new DynamicWindow(self->m_link, self->m_sink, self->m_dir.path(), nullptr);
         }) << "Data Diagnosis";
+        QTest::newRow("live trend") << std::function<QWidget*()>([] {
+            auto* w = new trends::LiveTrendWindow;
+            w->setInstrument(1, QString());
+            return w;
+        }) << "Live Trend — Address 1";
+        QTest::newRow("history browser") << std::function<QWidget*()>([self] {
+            // No history file yet: the window says so in its status line.
+            auto* w = new trends::HistoryWindow(self->m_dir.filePath("data/history.db"), self->m_sink,
+                                                self->m_files);
+            w->show();
+            return w;
+        }) << "History Trend";
     }
     void windows() {
         QFETCH(std::function<QWidget*()>, make);
