@@ -5,6 +5,7 @@
 //   commtest-bench-history [--dir FOLDER (default: a temporary folder)] [--polls N (500)]
 //                          [--week FILE (reuse or keep the generated week)]
 #include "history/csv_export.h"
+#include "history/recorder.h"
 #include "history/store.h"
 #include "tests/history/polls.h"
 
@@ -12,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
@@ -72,6 +74,38 @@ void reportRecording(const char* name, const QString& path, Durability durabilit
                 median(wall), percentile(wall, 0.95), cpu, polls);
 }
 
+// The poller's side of recording: each poll queued to the recorder's thread, which commits it
+// flushed. Polls are queued one per `spacingMs` as a poller would, so the worker is not swamped.
+void reportRecorder(const QString& path, int polls, int spacingMs) {
+    Recorder recorder(Durability::PowerSafe);
+    recorder.start(path, historytest::lineOf());
+    recorder.flush();
+    std::vector<double> wall;
+    QElapsedTimer timer;
+    QElapsedTimer whole;
+    whole.start();
+    for (qint64 i = 0; i < polls; ++i) {
+        const protocol::Sample poll = historytest::pollOf(i, kReadings);
+        timer.start();
+        recorder.record(poll);
+        wall.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (spacingMs > 0) QThread::msleep(ulong(spacingMs));
+    }
+    recorder.flush();
+    const double allMs = double(whole.nsecsElapsed()) / 1e6;
+    QCoreApplication::processEvents(); // the worker's reports
+    if (!recorder.isRecording()) die(QStringLiteral("the recorder stopped"));
+    recorder.stop();
+    recorder.flush();
+    Store check;
+    if (!check.open(path, OpenMode::Browse)) die(check.errorString());
+    const qint64 stored = check.countSamples(historytest::everything({1, 10, QStringLiteral("AI-708")}));
+    std::printf("queue one poll to the recorder (flushed on its thread): median %.4f ms, 95th %.4f ms, "
+                "max %.3f ms; %lld of %d polls committed, all in %.0f ms\n",
+                median(wall), percentile(wall, 0.95), *std::max_element(wall.begin(), wall.end()), stored,
+                polls, allMs);
+}
+
 // Wall-clock and CPU milliseconds of some work: on a shared machine the CPU time is the steadier one.
 struct Timing {
     double wallMs = 0;
@@ -103,6 +137,7 @@ int main(int argc, char** argv) {
 
     reportRecording("flushed (PowerSafe):", scratch.filePath("power.db"), Durability::PowerSafe, polls);
     reportRecording("not flushed (CrashSafe):", scratch.filePath("crash.db"), Durability::CrashSafe, polls);
+    reportRecorder(scratch.filePath("recorder.db"), polls, 10);
 
     // The week: generated once (or reused), then closed so that its log is folded into the file.
     QString week = option("--week");
