@@ -270,7 +270,14 @@ void MainWindow::openLiveTrend() {
     const Instrument* chosen = m_list->currentInstrument();
     if (!chosen) return;
     takePortFromTerminal();
-    if (m_liveTrend) m_liveTrend->window()->close(); // its poll and recording end with it
+    if (m_liveTrend) {
+        // Its poll and recording end with its window.
+        QWidget* window = m_liveTrend->window();
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+            frame->close();
+        else
+            window->close();
+    }
     trends::LiveTrendSession* session = trends::LiveTrendSession::create(m_link, m_messages);
     m_liveTrend = session;
     m_hub.attach(session->poll().engine());

@@ -45,6 +45,14 @@ void fill(InstrumentList& list, const QList<int>& typeCodes, int current) {
     list.setCurrentRow(current);
 }
 
+// As the operator closes it: the frame in the workspace.
+void closeTrend(app::MainWindow& w) {
+    QWidget* window = w.liveTrend()->window();
+    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    QVERIFY(frame);
+    frame->close();
+}
+
 } // namespace
 
 class TestTrendCommands : public QObject {
@@ -67,6 +75,7 @@ private slots:
     void portHeld_data();
     void portHeld();
     void oneHistoryBrowser();
+    void secondTrendReplacesFirst();
 };
 
 void TestTrendCommands::liveTrendGate_data() {
@@ -105,7 +114,7 @@ void TestTrendCommands::liveTrendGate() {
     QCOMPARE(w->liveTrend()->poll().instrument().address, current);
     QVERIFY(w->liveTrend()->window()->windowTitle().contains(QStringLiteral("地址 %1").arg(current)));
     // Closing the window ends the poll and frees the port.
-    w->liveTrend()->window()->close();
+    closeTrend(*w);
     QVERIFY(!m_link.isOpen());
 }
 
@@ -134,7 +143,7 @@ void TestTrendCommands::portHeld() {
     QCOMPARE(w->instruments().currentInstrument()->address, 1); // the list is kept
 
     // Once the trend is closed the command goes through.
-    w->liveTrend()->window()->close();
+    closeTrend(*w);
     w->toolbarButtonClicked(command);
     QCOMPARE(m_sink.shown.size(), 1);
     QCOMPARE((*w).*shown, 1);
@@ -152,6 +161,20 @@ void TestTrendCommands::oneHistoryBrowser() {
         frames += sub->widget() == first;
     QCOMPARE(frames, 1);
     QVERIFY(!m_link.isOpen()); // the browser reads the file, never the line
+}
+
+void TestTrendCommands::secondTrendReplacesFirst() {
+    auto w = makeWindow();
+    fill(w->instruments(), {0x16, 0x16}, 1);
+    w->openLiveTrend();
+    QPointer<trends::LiveTrendSession> first = w->liveTrend();
+    w->instruments().setCurrentRow(2);
+    w->openLiveTrend();
+    QVERIFY(w->liveTrend() != first.data());
+    QVERIFY(!first || !first->isPolling());
+    QVERIFY(w->liveTrend()->isPolling()); // the port the first one held is free for the second
+    QCOMPARE(w->liveTrend()->poll().instrument().address, 2);
+    QCOMPARE(m_sink.lines(), QStringList());
 }
 
 QTEST_MAIN(TestTrendCommands)
