@@ -1541,7 +1541,7 @@ The old settings file is unchanged.</translation>
         <message>
             <location filename="../trends/history_window_texts.h"/>
             <source>已导出 %1 行到“%2”。</source>
-            <translation>Exported %1 rows to "%2".</translation>
+            <translation>Exported %1 rows to &quot;%2&quot;.</translation>
         </message>
         <message>
             <location filename="../trends/history_window_texts.h"/>
@@ -1551,7 +1551,7 @@ The old settings file is unchanged.</translation>
         <message>
             <location filename="../trends/history_window_texts.h"/>
             <source>图片已保存到“%1”。</source>
-            <translation>Picture saved to "%1".</translation>
+            <translation>Picture saved to &quot;%1&quot;.</translation>
         </message>
         <message>
             <location filename="../trends/history_window_texts.h"/>
@@ -1566,7 +1566,7 @@ The old settings file is unchanged.</translation>
         <message>
             <location filename="../trends/history_window_texts.h"/>
             <source>无法保存图片“%1”：%2</source>
-            <translation>Cannot save the picture "%1": %2</translation>
+            <translation>Cannot save the picture &quot;%1&quot;: %2</translation>
         </message>
         <message>
             <location filename="../trends/live_trend_texts.h"/>
@@ -1896,23 +1896,18 @@ The old settings file is unchanged.</translation>
         </message>
         <message>
             <location filename="../views/led/power_views.cpp"/>
-            <source>相</source>
-            <translation>phase</translation>
+            <source>%1相电压</source>
+            <translation>Phase %1 voltage</translation>
         </message>
         <message>
             <location filename="../views/led/power_views.cpp"/>
-            <source>电压</source>
-            <translation>voltage</translation>
+            <source>%1相电流</source>
+            <translation>Phase %1 current</translation>
         </message>
         <message>
             <location filename="../views/led/power_views.cpp"/>
-            <source>电流</source>
-            <translation>current</translation>
-        </message>
-        <message>
-            <location filename="../views/led/power_views.cpp"/>
-            <source>功率因数</source>
-            <translation>power factor</translation>
+            <source>%1相功率因数</source>
+            <translation>Phase %1 power factor</translation>
         </message>
         <message>
             <location filename="../views/led/single_display_view.cpp"/>
@@ -2080,6 +2075,22 @@ The old settings file is unchanged.</translation>
             <location filename="../views/reading_table.cpp"/>
             <source>报警%1</source>
             <translation>Alarm %1</translation>
+        </message>
+        <message>
+            <source>相</source>
+            <translation type="vanished">phase</translation>
+        </message>
+        <message>
+            <source>电压</source>
+            <translation type="vanished">voltage</translation>
+        </message>
+        <message>
+            <source>电流</source>
+            <translation type="vanished">current</translation>
+        </message>
+        <message>
+            <source>功率因数</source>
+            <translation type="vanished">power factor</translation>
         </message>
     </context>
 </TS>
