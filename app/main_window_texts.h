@@ -25,19 +25,16 @@ inline constexpr i18n::Text kTrendHoldsPort =
     QT_TRANSLATE_NOOP("commtest", "实时趋势正在使用通讯口，请先关闭实时趋势窗口。");
 
 // 文件
-inline const QString kListFilter =
-    QStringLiteral(QT_TRANSLATE_NOOP("commtest", "仪表列表 (*.csv);;所有文件 (*)"));
+inline constexpr i18n::Text kListFilter = QT_TRANSLATE_NOOP("commtest", "仪表列表 (*.csv);;所有文件 (*)");
 inline const QString kListSuffix = QStringLiteral("csv");
-inline const QString kOpenListTitle = QStringLiteral(QT_TRANSLATE_NOOP("commtest", "打开仪表列表"));
-inline const QString kSaveListTitle = QStringLiteral(QT_TRANSLATE_NOOP("commtest", "保存仪表列表"));
-inline const QString kListNotOpened =
-    QStringLiteral(QT_TRANSLATE_NOOP("commtest", "无法打开仪表列表 %1：\n%2\n\n当前列表保持不变。"));
-inline const QString kListNotSaved =
-    QStringLiteral(QT_TRANSLATE_NOOP("commtest", "无法保存仪表列表 %1：\n%2"));
-inline const QString kListEmpty = QStringLiteral(QT_TRANSLATE_NOOP("commtest", "列表中没有仪表，请先搜索。"));
+inline constexpr i18n::Text kOpenListTitle = QT_TRANSLATE_NOOP("commtest", "打开仪表列表");
+inline constexpr i18n::Text kSaveListTitle = QT_TRANSLATE_NOOP("commtest", "保存仪表列表");
+inline constexpr i18n::Text kListNotOpened =
+    QT_TRANSLATE_NOOP("commtest", "无法打开仪表列表 %1：\n%2\n\n当前列表保持不变。");
+inline constexpr i18n::Text kListNotSaved = QT_TRANSLATE_NOOP("commtest", "无法保存仪表列表 %1：\n%2");
+inline constexpr i18n::Text kListEmpty = QT_TRANSLATE_NOOP("commtest", "列表中没有仪表，请先搜索。");
 
-inline const QString kPrintPreviewTitle =
-    QStringLiteral(QT_TRANSLATE_NOOP("commtest", "打印预览 - 仪表调试报告"));
+inline constexpr i18n::Text kPrintPreviewTitle = QT_TRANSLATE_NOOP("commtest", "打印预览 - 仪表调试报告");
 
 // Menu entries: object name, caption ("&" marks the access key; "-" a separator), shortcut.
 struct MenuEntry {

@@ -1907,23 +1907,18 @@ The old settings file is unchanged.</translation>
         </message>
         <message>
             <location filename="../views/led/power_views.cpp"/>
-            <source>相</source>
-            <translation>phase</translation>
+            <source>%1相电压</source>
+            <translation>Phase %1 voltage</translation>
         </message>
         <message>
             <location filename="../views/led/power_views.cpp"/>
-            <source>电压</source>
-            <translation>voltage</translation>
+            <source>%1相电流</source>
+            <translation>Phase %1 current</translation>
         </message>
         <message>
             <location filename="../views/led/power_views.cpp"/>
-            <source>电流</source>
-            <translation>current</translation>
-        </message>
-        <message>
-            <location filename="../views/led/power_views.cpp"/>
-            <source>功率因数</source>
-            <translation>power factor</translation>
+            <source>%1相功率因数</source>
+            <translation>Phase %1 power factor</translation>
         </message>
         <message>
             <location filename="../views/led/single_display_view.cpp"/>
@@ -2091,6 +2086,22 @@ The old settings file is unchanged.</translation>
             <location filename="../views/reading_table.cpp"/>
             <source>报警%1</source>
             <translation>Alarm %1</translation>
+        </message>
+        <message>
+            <source>相</source>
+            <translation type="vanished">phase</translation>
+        </message>
+        <message>
+            <source>电压</source>
+            <translation type="vanished">voltage</translation>
+        </message>
+        <message>
+            <source>电流</source>
+            <translation type="vanished">current</translation>
+        </message>
+        <message>
+            <source>功率因数</source>
+            <translation type="vanished">power factor</translation>
         </message>
     </context>
 </TS>

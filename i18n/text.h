@@ -14,6 +14,10 @@ inline constexpr char kContext[] = "commtest";
 // The text in the language in use; the source text itself when no translation is loaded.
 QString tr(const char* sourceUtf8);
 QString tr(const QString& source);
+// A text made from a pattern with one number or phase letter ("报警%1" → "报警2", "%1相电压" →
+// "A相电压"): translated as the pattern is, with the same part put in; the text itself when neither
+// it nor its pattern has a translation.
+QString trNumbered(const QString& text);
 
 // A constant of a texts header: `inline constexpr i18n::Text kTitle = QT_TRANSLATE_NOOP("commtest", "搜索");`
 // It stands wherever a QString is taken and is translated each time it is used.

@@ -27,7 +27,8 @@ QString table(const QStringList& header, const QString& rows) {
 
 QString modelText(const Instrument& i) {
     const QString model = i.modelName();
-    return model.isEmpty() ? texts::kUnknownModel.arg(i.typeCode, 2, 16, QLatin1Char('0')).toUpper() : model;
+    if (!model.isEmpty()) return i18n::tr(model);
+    return texts::kUnknownModel.arg(QStringLiteral("%1").arg(i.typeCode, 2, 16, QLatin1Char('0')).toUpper());
 }
 
 QString instrumentHeading(const Instrument& i) {
@@ -42,9 +43,10 @@ QString readingText(const protocol::Reading& reading) {
 
 QString reportHtml(const ReportContent& c) {
     QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>");
-    html += QStringLiteral("<h1>%1</h1>").arg(texts::kTitle.toHtmlEscaped());
+    html += QStringLiteral("<h1>%1</h1>").arg(texts::kTitle.toString().toHtmlEscaped());
     html += QStringLiteral("<p>%1：%2<br>%3：%4</p>")
-                .arg(texts::kPrintedAt, c.printedAt.toString(texts::kDateTimeFormat), texts::kPort,
+                .arg(texts::kPrintedAt.toString(), c.printedAt.toString(texts::kDateTimeFormat),
+                     texts::kPort.toString(),
                      texts::kPortValue.arg(c.portNumber).arg(c.baudRate).toHtmlEscaped());
 
     html += QStringLiteral("<h2>%1</h2>").arg(texts::kListHeading);
@@ -69,8 +71,8 @@ QString reportHtml(const ReportContent& c) {
                          texts::kReadAt.arg(r.readAt.toString(texts::kDateTimeFormat)));
         QString rows;
         for (const protocol::Reading& reading : r.readings)
-            rows += row(
-                {reading.label.isEmpty() ? reading.key : reading.label, readingText(reading), reading.unit});
+            rows += row({reading.label.isEmpty() ? reading.key : i18n::trNumbered(reading.label),
+                         readingText(reading), i18n::tr(reading.unit)});
         html += table({texts::kLabel, texts::kValue, texts::kUnit}, rows);
     }
     return html + QStringLiteral("</body></html>");

@@ -132,6 +132,15 @@ QString parse(const Record& r, Instrument& out) {
     return {};
 }
 
+// The header is part of the file format, written and expected in the source language whatever
+// the interface's language, so that a list saved under one language opens under the other.
+QStringList header() {
+    QStringList names;
+    for (const i18n::Text& name : texts::kHeader)
+        names << QString::fromUtf8(name.source());
+    return names;
+}
+
 ReadResult failed(const QString& problem) {
     ReadResult result;
     result.problem = problem;
@@ -141,7 +150,7 @@ ReadResult failed(const QString& problem) {
 } // namespace
 
 QByteArray write(const std::vector<Instrument>& instruments) {
-    QString text = texts::kHeader.join(QLatin1Char(',')) + QLatin1String("\r\n");
+    QString text = header().join(QLatin1Char(',')) + QLatin1String("\r\n");
     for (const Instrument& i : instruments) {
         QStringList row;
         row << QString::number(i.address) << quoted(QString::fromLatin1(i.addressText))
@@ -172,10 +181,10 @@ ReadResult read(const QByteArray& content) {
     if (const QString problem = split(text, separator, records); !problem.isEmpty()) return failed(problem);
     if (records.empty()) return failed(texts::kEmpty);
 
-    QStringList header;
+    QStringList names;
     for (const QString& h : records.front().fields)
-        header << h.trimmed();
-    if (header != texts::kHeader) return failed(texts::kNoHeader);
+        names << h.trimmed();
+    if (names != header()) return failed(texts::kNoHeader);
 
     ReadResult result;
     QSet<int> seen;

@@ -2,6 +2,7 @@
 // any control, for every instrument type and every page of its panel. (That Chinese stays exactly
 // as it was is what the other suites check, with no translation loaded.)
 #include "app/main_window.h"
+#include "app/main_window_texts.h"
 #include "config/config_dialog.h"
 #include "decode_session.h"
 #include "diagnosis/dynamic_texts.h"
@@ -9,13 +10,20 @@
 #include "diagnosis/panel/panel_widget.h"
 #include "diagnosis/panel_texts.h"
 #include "fake_link.h"
+#include "help/help_window.h"
+#include "help/manual_index.h"
+#include "help/support_dialog.h"
+#include "help/support_info.h"
+#include "help/traffic_ring.h"
 #include "i18n/translation.h"
 #include "link/port_settings_dialog.h"
 #include "recording_sink.h"
 #include "reply_frame.h"
+#include "report/report_html.h"
 #include "search/diagnosis_gate.h"
 #include "search/index_window.h"
 #include "search/instrument_list.h"
+#include "search/list_file.h"
 #include "search/port_messages.h"
 #include "search/scan.h"
 #include "search/search_dialog.h"
@@ -26,14 +34,17 @@
 #include "views/instrument_types.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSpinBox>
-#include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <functional>
@@ -65,13 +76,22 @@ QStringList textsOf(QWidget* window) {
         if (auto* box = qobject_cast<QComboBox*>(w))
             for (int i = 0; i < box->count(); ++i)
                 out << box->itemText(i);
-        if (auto* table = qobject_cast<QTableView*>(w)) {
-            const QAbstractItemModel* m = table->model();
-            for (int c = 0; c < m->columnCount(); ++c) {
+        if (auto* text = qobject_cast<QPlainTextEdit*>(w))
+            out << text->toPlainText().split(QLatin1Char('\n'));
+        if (auto* browser = qobject_cast<QTextBrowser*>(w)) out << browser->toPlainText();
+        if (auto* view = qobject_cast<QAbstractItemView*>(w)) {
+            const QAbstractItemModel* m = view->model();
+            for (int c = 0; m && c < m->columnCount(); ++c)
                 out << m->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-                for (int r = 0; r < m->rowCount(); ++r)
-                    out << m->index(r, c).data().toString();
-            }
+            std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
+                for (int r = 0; r < m->rowCount(parent); ++r)
+                    for (int c = 0; c < m->columnCount(parent); ++c) {
+                        const QModelIndex index = m->index(r, c, parent);
+                        out << index.data().toString();
+                        walk(index);
+                    }
+            };
+            if (m) walk({});
         }
     }
     for (QAction* a : window->findChildren<QAction*>())
@@ -151,6 +171,26 @@ private slots:
             w->show();
             return w;
         }) << "History Trend";
+        QTest::newRow("help window") << std::function<QWidget*()>([] {
+            auto* w = new help::HelpWindow(
+                help::manualFolder(qEnvironmentVariable("COMMTEST_BIN_DIR"), QStringLiteral("en")));
+            w->search(QStringLiteral("scan")); // the result list and its captions
+            return w;
+        }) << "";
+        QTest::newRow("support window") << std::function<QWidget*()>([] {
+            help::SupportFacts facts = help::machineFacts();
+            help::TrafficRing ring;
+            engine::TrafficEvent sent;
+            sent.kind = engine::TrafficKind::RequestWritten;
+            sent.bytes = "@01RD8D\r";
+            ring.onTraffic(sent);
+            engine::TrafficEvent silent;
+            silent.kind = engine::TrafficKind::NoReply;
+            silent.address = 1;
+            ring.onTraffic(silent);
+            facts.traffic = ring.lines();
+            return new help::SupportDialog(help::supportText(facts));
+        }) << "Get Technical Support";
     }
     void windows() {
         QFETCH(std::function<QWidget*()>, make);
@@ -174,6 +214,70 @@ private slots:
             texts << m.title << m.text;
         QVERIFY2(unreadable(texts).isEmpty(), qPrintable(unreadable(texts).join(" | ")));
         QCOMPARE(m_sink.lines(), QStringList{"Error|No instrument found"});
+    }
+
+    // What the 文件 menu reads, writes and prints: the list file's problems, the
+    // report with the readings of every type, and the messages around them.
+    void files() {
+        // The file's header stays as written, so a list saved in English opens in Chinese.
+        const QByteArray header = listfile::write({});
+        QVERIFY(header.contains("类型代码"));
+        QStringList texts;
+        for (const QByteArray& bad : {QByteArray(), QByteArray("x,y\r\n"), QByteArray("\xff\xfe")})
+            texts << listfile::read(bad).problem;
+        texts << listfile::read(header + "300,01,02,x,,\r\n").problem
+              << listfile::read(header + "1,01\r\n").problem;
+        texts << app::texts::kListNotOpened << app::texts::kListNotSaved << app::texts::kListEmpty
+              << app::texts::kOpenListTitle << app::texts::kSaveListTitle << app::texts::kListFilter
+              << app::texts::kPrintPreviewTitle << help::aboutHtml(QStringLiteral("1.0"));
+
+        report::ReportContent report;
+        for (const views::InstrumentType& e : views::instrumentTypes()) {
+            Instrument i;
+            i.address = e.code;
+            const QByteArray type = QByteArray::number(e.code, 16).toUpper().rightJustified(2, '0');
+            i.addressText = type;
+            i.typeCode = e.code;
+            decode::DecodeSession session;
+            const QByteArray data = QByteArray("3F8000004120000042C80000C1200000").repeated(12);
+            report::InstrumentReadings readings{i, QDateTime::currentDateTime(),
+                                                session.handle(reply("01", type, data)).readings};
+            QVERIFY2(!readings.readings.empty(), qPrintable(e.model));
+            report.instruments.push_back(i);
+            report.readings.push_back(readings);
+        }
+        Instrument unknown;
+        unknown.typeCode = 0xEE;
+        report.instruments.push_back(unknown);
+        QTextDocument document;
+        document.setHtml(report::reportHtml(report));
+        texts << document.toPlainText().split(QLatin1Char('\n'));
+        QVERIFY2(unreadable(texts).isEmpty(), qPrintable(unreadable(texts).join(" | ")));
+    }
+
+    // Reading labels are made from patterns; the pattern's translation takes the same part.
+    void numberedLabels_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("whole text") << "测量值"
+                                    << "Measured value";
+        QTest::newRow("number after") << "报警12"
+                                      << "Alarm 12";
+        QTest::newRow("number before") << "3路"
+                                       << "Channel 3";
+        QTest::newRow("phase letter") << "B相电流"
+                                      << "Phase B current";
+        QTest::newRow("two letters are no phase") << "AB相电流"
+                                                  << "AB相电流";
+        QTest::newRow("pattern unknown") << "未知值7"
+                                         << "未知值7";
+        QTest::newRow("no part") << "PV"
+                                 << "PV";
+    }
+    void numberedLabels() {
+        QFETCH(QString, label);
+        QFETCH(QString, shown);
+        QCOMPARE(i18n::trNumbered(label), shown);
     }
 
     // Every page of every instrument type's panel, as the diagnosis window shows it.

@@ -49,12 +49,12 @@ std::vector<ReadingSpec> phaseSpecs() {
     std::vector<ReadingSpec> out;
     for (const Phase& phase : kPhases) {
         const QChar x = QLatin1Char(phase.letter);
-        const QString name = QString(x) + QStringLiteral("相");
-        out.push_back({QStringLiteral("U") + x, name + QStringLiteral("电压"), QString(), 1,
+        // Labels from patterns, so that a translation of the pattern serves every phase.
+        out.push_back({QStringLiteral("U") + x, QStringLiteral("%1相电压").arg(x), QString(), 1,
                        QStringLiteral("phase %1 voltage").arg(x)});
-        out.push_back({QStringLiteral("I") + x, name + QStringLiteral("电流"), QString(), 2,
+        out.push_back({QStringLiteral("I") + x, QStringLiteral("%1相电流").arg(x), QString(), 2,
                        QStringLiteral("phase %1 current").arg(x)});
-        out.push_back({QStringLiteral("COS") + x, name + QStringLiteral("功率因数"), QString(), 3,
+        out.push_back({QStringLiteral("COS") + x, QStringLiteral("%1相功率因数").arg(x), QString(), 3,
                        QStringLiteral("phase %1 power factor").arg(x)});
     }
     return out;
