@@ -98,7 +98,9 @@ QString sanitised(QString part) {
 } // namespace
 
 QString csvColumnCaption(const ReadingInfo& reading) {
-    return reading.unit.isEmpty() ? reading.label : reading.label + QStringLiteral(" (") + reading.unit + ')';
+    // In the language of the export, as its other captions are.
+    const QString label = i18n::trNumbered(reading.label);
+    return reading.unit.isEmpty() ? label : label + QStringLiteral(" (") + i18n::tr(reading.unit) + ')';
 }
 
 QString suggestedCsvFileName(const RecordingInfo& info, qint64 fromMs) {

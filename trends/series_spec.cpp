@@ -1,10 +1,14 @@
 #include "trends/series_spec.h"
 
+#include "i18n/text.h"
+
 namespace trends {
 
 QString SeriesSpec::title() const {
-    if (unit.isEmpty()) return label.isEmpty() ? key : label;
-    return (label.isEmpty() ? key : label) + QStringLiteral(" (") + unit + QLatin1Char(')');
+    // Recorded labels stay in the source language; they are translated where shown.
+    const QString name = label.isEmpty() ? key : i18n::trNumbered(label);
+    if (unit.isEmpty()) return name;
+    return name + QStringLiteral(" (") + i18n::tr(unit) + QLatin1Char(')');
 }
 
 SeriesSpec SeriesSpec::fromReading(const protocol::Reading& reading) {

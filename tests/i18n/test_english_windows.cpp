@@ -162,6 +162,14 @@ private slots:
         QTest::newRow("live trend") << std::function<QWidget*()>([] {
             auto* w = new trends::LiveTrendWindow;
             w->setInstrument(1, QString());
+            // A three-phase meter: its reading labels are made from patterns.
+            decode::DecodeSession session;
+            protocol::Sample sample;
+            sample.epochMs = QDateTime::currentMSecsSinceEpoch();
+            sample.address = 1;
+            sample.typeCode = 0x1E;
+            sample.readings = session.handle(reply("01", "1E", QByteArray("3F800000").repeated(16))).readings;
+            w->addSample(sample);
             return w;
         }) << "Live Trend — Address 1";
         QTest::newRow("history browser") << std::function<QWidget*()>([self] {
