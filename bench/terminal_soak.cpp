@@ -10,7 +10,6 @@
 #include "link/qt_serial_link.h"
 #include "protocol/frame.h"
 #include "terminal/ui/terminal_window.h"
-#include "terminal/ui/traffic_model.h"
 #include "tools/soak/resident_memory.h"
 #include "tools/soak/simulator_process.h"
 
@@ -115,8 +114,9 @@ int main(int argc, char* argv[]) {
         std::printf("seconds=%d interval_ms=%d lines_seen=%lld lines_held=%lld percent_of_core=%.2f "
                     "rss_start_mb=%.1f rss_end_mb=%.1f rss_growth_mb=%.1f\n",
                     seconds, intervalMs, static_cast<long long>(window.log().endSeq() - linesAtStart),
-                    static_cast<long long>(window.trafficModel().rowCount()), 100.0 * used / seconds,
-                    rssAtStart / 1048576.0, rss / 1048576.0, (rss - rssAtStart) / 1048576.0);
+                    static_cast<long long>(window.log().endSeq() - window.log().firstSeq()),
+                    100.0 * used / seconds, rssAtStart / 1048576.0, rss / 1048576.0,
+                    (rss - rssAtStart) / 1048576.0);
         std::fflush(stdout);
         poller.stop();
         app.quit();
