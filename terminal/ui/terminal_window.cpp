@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -53,6 +54,11 @@ TerminalWindow::TerminalWindow(serial::SerialLink& link, engine::TrafficHub& hub
     : QWidget(parent), m_link(link), m_hub(hub), m_messages(messages), m_log(capacity), m_engine(link),
       m_askFileName([](QWidget* parent, const QString& filter) {
           return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+      }),
+      m_now([] {
+          static QElapsedTimer clock;
+          if (!clock.isValid()) clock.start();
+          return clock.elapsed();
       }) {
     setWindowTitle(texts::kTitle);
     setObjectName(QStringLiteral("Terminal"));
@@ -64,7 +70,7 @@ TerminalWindow::TerminalWindow(serial::SerialLink& link, engine::TrafficHub& hub
     connect(&m_engine, &engine::PollEngine::finished, this, &TerminalWindow::updateState);
     connect(&m_engine, &engine::PollEngine::lost, this, &TerminalWindow::onLost);
     m_refresh = new QTimer(this);
-    m_refresh->setInterval(kRefreshMs);
+    m_refresh->setInterval(kLookMs);
     connect(m_refresh, &QTimer::timeout, this, &TerminalWindow::refresh);
     m_refresh->start();
     updateState();
@@ -217,13 +223,18 @@ bool TerminalWindow::tableSeen() const {
 }
 
 void TerminalWindow::refresh() {
-    if (tableSeen()) catchUp();
+    const qint64 fresh = m_log.endSeq() - m_drawnEnd;
+    if (fresh == 0 || !tableSeen()) return;
+    if (fresh > kFewLines && m_drawnAt >= 0 && m_now() - m_drawnAt < kBusyDrawMs) return;
+    catchUp();
 }
 
 void TerminalWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Once the window is on the screen; the timer's next tick would do too, later.
-    QTimer::singleShot(0, this, &TerminalWindow::refresh);
+    // Everything that came while hidden, once the window is on the screen.
+    QTimer::singleShot(0, this, [this] {
+        if (tableSeen()) catchUp();
+    });
 }
 
 void TerminalWindow::changeRows(const std::function<void()>& change) {
@@ -240,6 +251,8 @@ void TerminalWindow::changeRows(const std::function<void()>& change) {
 void TerminalWindow::catchUp() {
     changeRows([this] { m_model->sync(); });
     m_healthModel->sync();
+    m_drawnEnd = m_log.endSeq();
+    m_drawnAt = m_now();
     const QString status = m_model->paused() ? texts::kLines.arg(m_model->rowCount()).arg(m_model->waiting())
                                              : texts::kLinesShown.arg(m_model->rowCount());
     // A label's new text lays the window out again: only when it changed.

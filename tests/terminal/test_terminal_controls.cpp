@@ -135,6 +135,8 @@ private slots:
     void saveButtons();
     void unseenTableWaits_data();
     void unseenTableWaits();
+    void drawingPace_data();
+    void drawingPace();
 };
 
 void TestTerminalControls::followOrStay_data() {
@@ -366,6 +368,8 @@ void TestTerminalControls::unseenTableWaits() {
     QWidget top;
     top.resize(900, 700);
     auto* window = new TerminalWindow(link, hub, messages, &top);
+    qint64 now = 0;
+    window->setClock([&now] { return now; });
     window->setGeometry(0, 0, 900, 700);
     auto* cover = new QWidget(&top);
     cover->setAutoFillBackground(true);
@@ -391,8 +395,10 @@ void TestTerminalControls::unseenTableWaits() {
     QCOMPARE(window->tableSeen(), seen);
     QSignalSpy inserted(&window->trafficModel(), &QAbstractItemModel::rowsInserted);
     noise(7);
+    now += TerminalWindow::kBusyDrawMs;
     window->refresh();
     noise(3);
+    now += TerminalWindow::kBusyDrawMs;
     window->refresh();
     // Counted whether seen or not; shown only when seen.
     QCOMPARE(window->log().endSeq(), qint64(15));
@@ -403,9 +409,43 @@ void TestTerminalControls::unseenTableWaits() {
     if (how == QLatin1String("hidden")) window->show();
     if (how == QLatin1String("minimised")) top.showNormal();
     if (how == QLatin1String("covered")) cover->hide();
+    now += TerminalWindow::kBusyDrawMs;
     QTRY_VERIFY(window->tableSeen());
     QTRY_COMPARE(window->trafficModel().rowCount(), 15);
     QCOMPARE(inserted.size(), 1);
+}
+
+void TestTerminalControls::drawingPace_data() {
+    QTest::addColumn<int>("lines");   // come after an update
+    QTest::addColumn<int>("afterMs"); // when the timer looks
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("one line: at once") << 1 << TerminalWindow::kLookMs << true;
+    QTest::newRow("a few lines: at once") << TerminalWindow::kFewLines << 0 << true;
+    QTest::newRow("many lines soon after an update: they wait")
+        << TerminalWindow::kFewLines + 1 << TerminalWindow::kBusyDrawMs - 1 << false;
+    QTest::newRow("many lines, a second after an update: drawn")
+        << 200 << TerminalWindow::kBusyDrawMs << true;
+}
+
+void TestTerminalControls::drawingPace() {
+    QFETCH(int, lines);
+    QFETCH(int, afterMs);
+    QFETCH(bool, drawn);
+    Rig rig;
+    qint64 now = 5000;
+    rig.window.setClock([&now] { return now; });
+    rig.show();
+    rig.addNoise(3);
+    rig.window.catchUp();
+    rig.addNoise(lines);
+    now += afterMs;
+    rig.window.refresh();
+    QCOMPARE(rig.model().rowCount(), drawn ? 3 + lines : 3);
+    if (drawn) return;
+    // They come with the first look a second after the update.
+    now += 1;
+    rig.window.refresh();
+    QCOMPARE(rig.model().rowCount(), 3 + lines);
 }
 
 QTEST_MAIN(TestTerminalControls)
