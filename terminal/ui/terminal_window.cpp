@@ -37,14 +37,18 @@
 namespace terminal {
 
 namespace {
-// The traffic table, able to move to a row at once even while a layout of new rows is pending
-// (the scroll bar's range is only brought up to date by that layout).
+// The traffic table. New rows ask for a layout later, which brings the scroll bar's range up to
+// date and repaints the whole table: done at once, before scrolling, the table is painted once
+// instead of twice, and a row beyond the old range can be scrolled to.
 class TrafficView final : public QTableView {
 public:
-    void showTopRow(int row) {
+    // The row at the top, or the last row at the bottom when -1.
+    void settle(int topRow) {
         executeDelayedItemsLayout();
-        updateGeometries();
-        verticalScrollBar()->setValue(row);
+        if (topRow < 0)
+            scrollToBottom();
+        else
+            verticalScrollBar()->setValue(topRow);
     }
 };
 } // namespace
@@ -130,6 +134,7 @@ void TerminalWindow::buildControls() {
         m_view->setColumnWidth(c, widths[c] * digit);
 
     m_healthView = new QTableView;
+    m_healthView->setObjectName(QStringLiteral("health"));
     m_healthView->setModel(m_healthModel);
     m_healthView->verticalHeader()->hide();
     auto* reset = new QPushButton(texts::kResetHealth);
@@ -172,6 +177,9 @@ void TerminalWindow::buildControls() {
     grid->addWidget(m_stop, 1, 4);
 
     m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("status"));
+    // Opaque: its new text every update repaints the label alone, not the window behind it.
+    m_status->setAutoFillBackground(true);
     m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -242,10 +250,8 @@ void TerminalWindow::changeRows(const std::function<void()>& change) {
     const int topRow = m_view->verticalScrollBar()->value();
     const qint64 topSeq = !follow && topRow < m_model->rowCount() ? m_model->seqAt(topRow) : -1;
     change();
-    if (follow)
-        m_view->scrollToBottom();
-    else if (topSeq >= 0)
-        static_cast<TrafficView*>(m_view)->showTopRow(std::max(0, m_model->rowAtOrAfter(topSeq)));
+    if (follow || topSeq >= 0)
+        static_cast<TrafficView*>(m_view)->settle(follow ? -1 : std::max(0, m_model->rowAtOrAfter(topSeq)));
 }
 
 void TerminalWindow::catchUp() {

@@ -14,6 +14,8 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -354,9 +356,10 @@ void TestTerminalControls::saveButtons() {
 
 void TestTerminalControls::unseenTableWaits_data() {
     QTest::addColumn<QString>("how");
-    QTest::newRow("hidden") << "hidden";
-    QTest::newRow("minimised") << "minimised";
-    QTest::newRow("covered by another widget") << "covered";
+    QTest::newRow("main window hidden") << "hidden";
+    QTest::newRow("main window minimised") << "minimised";
+    QTest::newRow("terminal minimised in the main window") << "terminal minimised";
+    QTest::newRow("covered by another window") << "covered";
     QTest::newRow("half covered: still drawn") << "half covered";
 }
 
@@ -365,18 +368,21 @@ void TestTerminalControls::unseenTableWaits() {
     FakeLink link;
     RecordingSink messages;
     engine::TrafficHub hub;
-    QWidget top;
-    top.resize(900, 700);
-    auto* window = new TerminalWindow(link, hub, messages, &top);
+    // As the main window holds it: a window of its area, among others.
+    QMdiArea area;
+    area.resize(900, 700);
+    auto* window = new TerminalWindow(link, hub, messages);
     qint64 now = 0;
     window->setClock([&now] { return now; });
-    window->setGeometry(0, 0, 900, 700);
-    auto* cover = new QWidget(&top);
-    cover->setAutoFillBackground(true);
-    cover->setGeometry(0, 0, 900, how == QLatin1String("half covered") ? 350 : 700);
-    cover->setVisible(how.endsWith(QLatin1String("covered")));
-    top.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    QMdiSubWindow* frame = area.addSubWindow(window);
+    frame->setGeometry(0, 0, 800, 600);
+    QMdiSubWindow* other = area.addSubWindow(new QWidget);
+    other->setGeometry(0, 0, 800, how == QLatin1String("half covered") ? 300 : 600);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    frame->show();
+    // Hidden for good unless it covers: shown again with the area otherwise.
+    other->setVisible(how.endsWith(QLatin1String("covered")));
     auto noise = [&](int n) {
         for (int i = 0; i < n; ++i) {
             engine::TrafficEvent e;
@@ -389,8 +395,9 @@ void TestTerminalControls::unseenTableWaits() {
     noise(5);
     window->catchUp();
     QCOMPARE(window->trafficModel().rowCount(), 5);
-    if (how == QLatin1String("hidden")) window->hide();
-    if (how == QLatin1String("minimised")) top.showMinimized();
+    if (how == QLatin1String("hidden")) area.hide();
+    if (how == QLatin1String("minimised")) area.showMinimized();
+    if (how == QLatin1String("terminal minimised")) frame->showMinimized();
     const bool seen = how == QLatin1String("half covered");
     QCOMPARE(window->tableSeen(), seen);
     QSignalSpy inserted(&window->trafficModel(), &QAbstractItemModel::rowsInserted);
@@ -406,9 +413,10 @@ void TestTerminalControls::unseenTableWaits() {
     if (seen) return;
     QCOMPARE(inserted.size(), 0);
     // Seen again: everything that came meanwhile, in one update.
-    if (how == QLatin1String("hidden")) window->show();
-    if (how == QLatin1String("minimised")) top.showNormal();
-    if (how == QLatin1String("covered")) cover->hide();
+    if (how == QLatin1String("hidden")) area.show();
+    if (how == QLatin1String("minimised")) area.showNormal();
+    if (how == QLatin1String("terminal minimised")) frame->showNormal();
+    if (how == QLatin1String("covered")) other->hide();
     now += TerminalWindow::kBusyDrawMs;
     QTRY_VERIFY(window->tableSeen());
     QTRY_COMPARE(window->trafficModel().rowCount(), 15);
