@@ -72,7 +72,8 @@ inline constexpr i18n::Text kReadRequest = QT_TRANSLATE_NOOP("commtest", "读请
 inline constexpr i18n::Text kFreeText = QT_TRANSLATE_NOOP("commtest", "自由文本：");
 inline constexpr i18n::Text kAppendCheck = QT_TRANSLATE_NOOP("commtest", "附加校验和回车");
 inline constexpr i18n::Text kRepeat = QT_TRANSLATE_NOOP("commtest", "每隔（ms）重复：");
-inline constexpr i18n::Text kSend = QT_TRANSLATE_NOOP("commtest", "发送");
+// Its own text: "发送" alone is the direction "Sent" of the support report's traffic lines.
+inline constexpr i18n::Text kSend = QT_TRANSLATE_NOOP("commtest", "发送(&S)");
 inline constexpr i18n::Text kStop = QT_TRANSLATE_NOOP("commtest", "停止");
 inline constexpr i18n::Text kListen = QT_TRANSLATE_NOOP("commtest", "只听");
 inline constexpr i18n::Text kPortBusy =
