@@ -611,7 +611,6 @@ The old settings file is unchanged.</translation>
         </message>
         <message>
             <location filename="../help/help_texts.h"/>
-            <location filename="../terminal/terminal_texts.h"/>
             <source>发送</source>
             <translation>Sent</translation>
         </message>
@@ -1447,6 +1446,11 @@ The old settings file is unchanged.</translation>
             <location filename="../terminal/terminal_texts.h"/>
             <source>每隔（ms）重复：</source>
             <translation>Repeat every (ms):</translation>
+        </message>
+        <message>
+            <location filename="../terminal/terminal_texts.h"/>
+            <source>发送(&amp;S)</source>
+            <translation>&amp;Send</translation>
         </message>
         <message>
             <location filename="../terminal/terminal_texts.h"/>

@@ -47,7 +47,7 @@ QString verdictText(const TrafficLine& line) {
     case Verdict::Accepted:
         return texts::kAccepted.arg(line.address)
             .arg(QString::number(line.typeCode, 16).toUpper().rightJustified(2, QLatin1Char('0')),
-                 views::modelNameOf(line.typeCode))
+                 i18n::tr(views::modelNameOf(line.typeCode)))
             .trimmed();
     case Verdict::OtherAddress: return texts::kOtherAddress.arg(line.address).arg(line.askedAddress);
     case Verdict::BadCheck: {

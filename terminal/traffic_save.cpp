@@ -50,8 +50,9 @@ bool saveCsv(const QString& path, const TrafficLog& log, const LineFilter& keep,
     return write(
         path,
         [&](QSaveFile& file) {
-            const QStringList header{texts::kColTime,    texts::kColDirection, texts::kColAddress,
-                                     texts::kColVerdict, texts::kColRoundTrip, texts::kColBytes};
+            const QStringList header{texts::kColTime.toString(),      texts::kColDirection.toString(),
+                                     texts::kColAddress.toString(),   texts::kColVerdict.toString(),
+                                     texts::kColRoundTrip.toString(), texts::kColBytes.toString()};
             file.write((header.join(QLatin1Char(',')) + QLatin1String("\r\n")).toUtf8());
             eachLine(log, keep, [&](const TrafficLine& line) {
                 const QStringList fields{timeText(line),

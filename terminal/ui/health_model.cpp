@@ -58,10 +58,10 @@ QVariant HealthModel::data(const QModelIndex& index, int role) const {
 
 QVariant HealthModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const QString* const captions[] = {
-        &texts::kColAddress, &texts::kColRequests, &texts::kColAccepted, &texts::kColBadChecks,
-        &texts::kColMissing, &texts::kColMin,      &texts::kColMean,     &texts::kColMax};
-    return section >= 0 && section < kColumns ? *captions[section] : QVariant();
+    static constexpr i18n::Text captions[] = {texts::kColAddress,   texts::kColRequests, texts::kColAccepted,
+                                              texts::kColBadChecks, texts::kColMissing,  texts::kColMin,
+                                              texts::kColMean,      texts::kColMax};
+    return section >= 0 && section < kColumns ? QVariant(captions[section].toString()) : QVariant();
 }
 
 } // namespace terminal

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,13 +31,39 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 namespace terminal {
 
+namespace {
+// The traffic table. New rows ask for a layout later, which brings the scroll bar's range up to
+// date and repaints the whole table: done at once, before scrolling, the table is painted once
+// instead of twice, and a row beyond the old range can be scrolled to.
+class TrafficView final : public QTableView {
+public:
+    // The row at the top, or the last row at the bottom when -1.
+    void settle(int topRow) {
+        executeDelayedItemsLayout();
+        if (topRow < 0)
+            scrollToBottom();
+        else
+            verticalScrollBar()->setValue(topRow);
+    }
+};
+} // namespace
+
 TerminalWindow::TerminalWindow(serial::SerialLink& link, engine::TrafficHub& hub,
-                               serial::MessageSink& messages, QWidget* parent)
-    : QWidget(parent), m_link(link), m_hub(hub), m_messages(messages), m_engine(link) {
+                               serial::MessageSink& messages, QWidget* parent, int capacity)
+    : QWidget(parent), m_link(link), m_hub(hub), m_messages(messages), m_log(capacity), m_engine(link),
+      m_askFileName([](QWidget* parent, const QString& filter) {
+          return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+      }),
+      m_now([] {
+          static QElapsedTimer clock;
+          if (!clock.isValid()) clock.start();
+          return clock.elapsed();
+      }) {
     setWindowTitle(texts::kTitle);
     setObjectName(QStringLiteral("Terminal"));
     m_model = new TrafficModel(m_log, this);
@@ -47,8 +74,7 @@ TerminalWindow::TerminalWindow(serial::SerialLink& link, engine::TrafficHub& hub
     connect(&m_engine, &engine::PollEngine::finished, this, &TerminalWindow::updateState);
     connect(&m_engine, &engine::PollEngine::lost, this, &TerminalWindow::onLost);
     m_refresh = new QTimer(this);
-    // Twice a second: drawing the table is most of what an open terminal costs.
-    m_refresh->setInterval(500);
+    m_refresh->setInterval(kLookMs);
     connect(m_refresh, &QTimer::timeout, this, &TerminalWindow::refresh);
     m_refresh->start();
     updateState();
@@ -72,6 +98,14 @@ void TerminalWindow::buildControls() {
     auto* copy = new QPushButton(texts::kCopy);
     auto* saveText = new QPushButton(texts::kSaveText);
     auto* saveCsv = new QPushButton(texts::kSaveCsv);
+    hex->setObjectName(QStringLiteral("hex"));
+    m_pause->setObjectName(QStringLiteral("pause"));
+    m_follow->setObjectName(QStringLiteral("follow"));
+    m_filter->setObjectName(QStringLiteral("filter"));
+    clearButton->setObjectName(QStringLiteral("clear"));
+    copy->setObjectName(QStringLiteral("copy"));
+    saveText->setObjectName(QStringLiteral("saveText"));
+    saveCsv->setObjectName(QStringLiteral("saveCsv"));
     auto* bar = new QHBoxLayout;
     for (QWidget* w :
          {static_cast<QWidget*>(hex), static_cast<QWidget*>(m_pause), static_cast<QWidget*>(m_follow)})
@@ -82,8 +116,11 @@ void TerminalWindow::buildControls() {
     for (QPushButton* b : {clearButton, copy, saveText, saveCsv})
         bar->addWidget(b);
 
-    m_view = new QTableView;
+    m_view = new TrafficView;
+    m_view->setObjectName(QStringLiteral("traffic"));
     m_view->setModel(m_model);
+    // Rows are what the view keeps in place when lines drop off the top.
+    m_view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     m_view->verticalHeader()->hide();
     // Fixed row heights and column widths: the view never measures 100,000 rows.
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -97,6 +134,7 @@ void TerminalWindow::buildControls() {
         m_view->setColumnWidth(c, widths[c] * digit);
 
     m_healthView = new QTableView;
+    m_healthView->setObjectName(QStringLiteral("health"));
     m_healthView->setModel(m_healthModel);
     m_healthView->verticalHeader()->hide();
     auto* reset = new QPushButton(texts::kResetHealth);
@@ -139,6 +177,9 @@ void TerminalWindow::buildControls() {
     grid->addWidget(m_stop, 1, 4);
 
     m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("status"));
+    // Opaque: its new text every update repaints the label alone, not the window behind it.
+    m_status->setAutoFillBackground(true);
     m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -148,14 +189,18 @@ void TerminalWindow::buildControls() {
 
     connect(hex, &QCheckBox::toggled, m_model, &TrafficModel::setHex);
     connect(m_pause, &QCheckBox::toggled, this, [this](bool on) {
-        m_model->setPaused(on);
-        refresh();
+        changeRows([this, on] { m_model->setPaused(on); });
+        catchUp();
     });
     connect(m_follow, &QCheckBox::toggled, this, &TerminalWindow::setFollow);
     connect(m_filter, &QLineEdit::editingFinished, this, [this] { setFilter(m_filter->text()); });
     connect(clearButton, &QPushButton::clicked, this, &TerminalWindow::clear);
-    connect(copy, &QPushButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(selectedText()); });
+    connect(copy, &QPushButton::clicked, this, [this] {
+        catchUp();
+        const QString text = selectedText();
+        // Nothing chosen: what the clipboard held stays.
+        if (!text.isEmpty()) QApplication::clipboard()->setText(text);
+    });
     connect(saveText, &QPushButton::clicked, this, [this] { saveClicked(false); });
     connect(saveCsv, &QPushButton::clicked, this, [this] { saveClicked(true); });
     connect(reset, &QPushButton::clicked, this, [this] {
@@ -173,10 +218,47 @@ void TerminalWindow::buildControls() {
     });
 }
 
+bool TerminalWindow::tableSeen() const {
+    if (!m_view->isVisible()) return false;
+    const QWidget* top = window();
+    if (top->isMinimized()) return false;
+    // A window the platform does not show (minimised, on another desktop, covered where the
+    // platform tells) and a table wholly under other widgets of the window (the instrument list
+    // or a maximised window in front of the terminal's frame) draw nothing.
+    const QWindow* handle = top->windowHandle();
+    if (handle && !handle->isExposed()) return false;
+    return !m_view->viewport()->visibleRegion().isEmpty();
+}
+
 void TerminalWindow::refresh() {
-    const bool added = m_model->sync();
+    const qint64 fresh = m_log.endSeq() - m_drawnEnd;
+    if (fresh == 0 || !tableSeen()) return;
+    if (fresh > kFewLines && m_drawnAt >= 0 && m_now() - m_drawnAt < kBusyDrawMs) return;
+    catchUp();
+}
+
+void TerminalWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Everything that came while hidden, once the window is on the screen.
+    QTimer::singleShot(0, this, [this] {
+        if (tableSeen()) catchUp();
+    });
+}
+
+void TerminalWindow::changeRows(const std::function<void()>& change) {
+    const bool follow = m_follow->isChecked();
+    const int topRow = m_view->verticalScrollBar()->value();
+    const qint64 topSeq = !follow && topRow < m_model->rowCount() ? m_model->seqAt(topRow) : -1;
+    change();
+    if (follow || topSeq >= 0)
+        static_cast<TrafficView*>(m_view)->settle(follow ? -1 : std::max(0, m_model->rowAtOrAfter(topSeq)));
+}
+
+void TerminalWindow::catchUp() {
+    changeRows([this] { m_model->sync(); });
     m_healthModel->sync();
-    if (added && m_follow->isChecked()) m_view->scrollToBottom();
+    m_drawnEnd = m_log.endSeq();
+    m_drawnAt = m_now();
     const QString status = m_model->paused() ? texts::kLines.arg(m_model->rowCount()).arg(m_model->waiting())
                                              : texts::kLinesShown.arg(m_model->rowCount());
     // A label's new text lays the window out again: only when it changed.
@@ -190,7 +272,7 @@ void TerminalWindow::setFollow(bool follow) {
 
 bool TerminalWindow::setFilter(const QString& typed) {
     if (typed.trimmed().isEmpty()) {
-        m_model->setAddressFilter(-1);
+        changeRows([this] { m_model->setAddressFilter(-1); });
         return true;
     }
     QString error;
@@ -199,15 +281,14 @@ bool TerminalWindow::setFilter(const QString& typed) {
         m_messages.show(this, error, texts::kErrorTitle);
         return false;
     }
-    m_model->setAddressFilter(*address);
-    if (m_follow->isChecked()) m_view->scrollToBottom();
+    changeRows([this, address] { m_model->setAddressFilter(*address); });
     return true;
 }
 
 void TerminalWindow::clear() {
     m_log.clear();
     m_model->reload();
-    refresh();
+    catchUp();
 }
 
 QString TerminalWindow::selectedText() const {
@@ -233,8 +314,7 @@ bool TerminalWindow::save(const QString& path, bool csv) {
 }
 
 void TerminalWindow::saveClicked(bool csv) {
-    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(),
-                                                      csv ? texts::kCsvFilter : texts::kTextFilter);
+    const QString path = m_askFileName(this, csv ? texts::kCsvFilter : texts::kTextFilter);
     if (!path.isEmpty()) save(path, csv);
 }
 

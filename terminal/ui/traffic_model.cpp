@@ -4,6 +4,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <algorithm>
 
 namespace terminal {
 
@@ -60,6 +61,12 @@ bool TrafficModel::sync() {
     return true;
 }
 
+int TrafficModel::rowAtOrAfter(qint64 seq) const {
+    if (m_rows.empty()) return -1;
+    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), seq);
+    return static_cast<int>(std::min(at - m_rows.begin(), static_cast<std::ptrdiff_t>(m_rows.size()) - 1));
+}
+
 qint64 TrafficModel::waiting() const {
     return m_log.endSeq() - std::max(m_taken, m_log.firstSeq());
 }
@@ -100,10 +107,9 @@ QVariant TrafficModel::data(const QModelIndex& index, int role) const {
 
 QVariant TrafficModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const QString* const captions[] = {&texts::kColTime,    &texts::kColDirection,
-                                              &texts::kColAddress, &texts::kColBytes,
-                                              &texts::kColVerdict, &texts::kColRoundTrip};
-    return section >= 0 && section < Columns ? *captions[section] : QVariant();
+    static constexpr i18n::Text captions[] = {texts::kColTime,  texts::kColDirection, texts::kColAddress,
+                                              texts::kColBytes, texts::kColVerdict,   texts::kColRoundTrip};
+    return section >= 0 && section < Columns ? QVariant(captions[section].toString()) : QVariant();
 }
 
 } // namespace terminal

@@ -41,7 +41,11 @@ public:
     // Lines in the log the rows do not show yet (paused).
     qint64 waiting() const;
 
-    const TrafficLine& line(int row) const { return m_log.at(m_rows[static_cast<size_t>(row)]); }
+    const TrafficLine& line(int row) const { return m_log.at(seqAt(row)); }
+    qint64 seqAt(int row) const { return m_rows[static_cast<size_t>(row)]; }
+    // The row of line `seq`, or of the first line after it that is shown (when it was dropped or
+    // filtered out); the last row when none is; -1 when there are no rows.
+    int rowAtOrAfter(qint64 seq) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -9,6 +9,7 @@
 #include "diagnosis/dynamic_window.h"
 #include "diagnosis/panel/panel_widget.h"
 #include "diagnosis/panel_texts.h"
+#include "engine/traffic_hub.h"
 #include "fake_link.h"
 #include "help/help_window.h"
 #include "help/manual_index.h"
@@ -28,6 +29,8 @@
 #include "search/scan.h"
 #include "search/search_dialog.h"
 #include "search/searching_window.h"
+#include "terminal/ui/terminal_window.h"
+#include "terminal/ui/traffic_model.h"
 #include "trends/file_chooser.h"
 #include "trends/history_window.h"
 #include "trends/live_trend_window.h"
@@ -104,6 +107,35 @@ QString translationsDir() {
     return QDir(qEnvironmentVariable("COMMTEST_BIN_DIR")).filePath(QStringLiteral("translations"));
 }
 
+// Traffic that draws every verdict the terminal has from it.
+void feedTraffic(terminal::TrafficLog& log) {
+    using engine::TrafficKind;
+    auto event = [&log](TrafficKind kind, const QByteArray& bytes, int address = -1, int typeCode = -1) {
+        engine::TrafficEvent e;
+        e.kind = kind;
+        e.bytes = bytes;
+        e.address = address;
+        e.typeCode = typeCode;
+        e.count = static_cast<int>(bytes.size());
+        log.onTraffic(e);
+    };
+    QByteArray garbled = reply("02", "8A");
+    garbled[8] = 'F';
+    event(TrafficKind::RequestWritten, protocol::readRequest("01"), 1);
+    event(TrafficKind::EchoSkipped, protocol::readRequest("01"), 1);
+    event(TrafficKind::NoiseDropped, "\x01\x02");
+    event(TrafficKind::ReplyAccepted, reply("01", "8A"), 1, 0x8A);
+    event(TrafficKind::RequestWritten, protocol::readRequest("02"), 2);
+    event(TrafficKind::ReplyBadCheck, garbled);
+    event(TrafficKind::RequestWritten, protocol::readRequest("03"), 3);
+    event(TrafficKind::ReplyAccepted, reply("04", "8A"), 4, 0x8A);
+    event(TrafficKind::BytesReceived, "zz");
+    event(TrafficKind::NoReply, {}, 3);
+    event(TrafficKind::RequestWritten, "hello");
+    event(TrafficKind::NoReply, {});
+    event(TrafficKind::ReplyAccepted, protocol::readRequest("05"), 5);
+}
+
 } // namespace
 
 class TestEnglishWindows : public QObject {
@@ -114,6 +146,7 @@ class TestEnglishWindows : public QObject {
     RecordingSink m_sink;
     InstrumentList m_list;
     trends::DialogFileChooser m_files;
+    engine::TrafficHub m_hub;
 
 private slots:
     void initTestCase() {
@@ -199,6 +232,13 @@ private slots:
             facts.traffic = ring.lines();
             return new help::SupportDialog(help::supportText(facts));
         }) << "Get Technical Support";
+        QTest::newRow("terminal") << std::function<QWidget*()>([self] {
+            auto* w = new terminal::TerminalWindow(self->m_link, self->m_hub, self->m_sink);
+            feedTraffic(w->log());
+            w->catchUp();
+            if (w->trafficModel().rowCount() < 13) qFatal("the terminal shows too little traffic");
+            return w;
+        }) << "Terminal";
     }
     void windows() {
         QFETCH(std::function<QWidget*()>, make);

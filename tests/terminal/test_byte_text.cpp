@@ -43,7 +43,7 @@ void TestByteText::typed_data() {
     QTest::newRow("all escapes") << "@1F\\x52D\\r\\n\\\\" << QByteArray("@1FRD\r\n\\") << "";
     QTest::newRow("lower-case hex digits") << "\\xfe\\x0a" << QByteArray("\xFE\n") << "";
     QTest::newRow("Latin-1 character as its byte") << QStringLiteral("\u00E9") << QByteArray("\xE9") << "";
-    QTest::newRow("empty") << "" << QByteArray() << terminal::texts::kEmptyText;
+    QTest::newRow("empty") << "" << QByteArray() << terminal::texts::kEmptyText.toString();
     QTest::newRow("trailing backslash") << "@01\\" << QByteArray() << terminal::texts::kBadEscape.arg(4);
     QTest::newRow("unknown escape") << "\\t" << QByteArray() << terminal::texts::kBadEscape.arg(1);
     QTest::newRow("one hex digit") << "ab\\x4" << QByteArray() << terminal::texts::kBadEscape.arg(3);

@@ -107,7 +107,7 @@ void TestTerminalWindow::seesOtherEnginesTraffic() {
     scan.sendTick();
     rig.link.input = reply("01", "02");
     scan.receiveTick();
-    rig.window.refresh();
+    rig.window.catchUp();
     QCOMPARE(rig.window.trafficModel().rowCount(), 2);
     QCOMPARE(rig.window.trafficModel().line(1).verdict, terminal::Verdict::Accepted);
     QCOMPARE(rig.window.log().health().rows().at(1).accepted, 1);
@@ -151,7 +151,7 @@ void TestTerminalWindow::badInputSendsNothing_data() {
     QTest::newRow("address not a number") << "abc"
                                           << "" << 0 << 0 << texts::kBadAddress.arg("abc");
     QTest::newRow("empty text") << ""
-                                << "" << 0 << 0 << texts::kEmptyText;
+                                << "" << 0 << 0 << texts::kEmptyText.toString();
     QTest::newRow("malformed escape") << ""
                                       << "@01\\q" << 0 << 0 << texts::kBadEscape.arg(4);
     QTest::newRow("interval too short") << "1"
@@ -251,12 +251,12 @@ void TestTerminalWindow::pauseAndFilter() {
     };
     QVERIFY(rig.window.setFilter(filter));
     askAndAnswer(1);
-    rig.window.refresh();
+    rig.window.catchUp();
     const int before = rig.window.trafficModel().rowCount();
     rig.window.trafficModel().setPaused(true);
     askAndAnswer(2);
     askAndAnswer(3);
-    rig.window.refresh();
+    rig.window.catchUp();
     QCOMPARE(rig.window.trafficModel().rowCount(), before);
     QCOMPARE(rig.window.trafficModel().waiting(), qint64(4));
     QCOMPARE(rig.window.log().health().rows().size(), size_t(3)); // counted while paused
