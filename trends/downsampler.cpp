@@ -5,12 +5,12 @@
 
 namespace trends {
 
-namespace {
-
 qint64 floorDiv(qint64 a, qint64 b) {
     const qint64 q = a / b;
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
+
+namespace {
 
 // Appends points and breaks: never a break first, never two in a row.
 class Emitter {

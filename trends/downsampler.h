@@ -29,6 +29,9 @@ struct DownsampleRange {
 // The width of a column: as given, or the span shared out over the columns, rounded up.
 qint64 columnWidth(const DownsampleRange& range);
 
+// Division rounding towards minus infinity: the column or block a time falls in, before 1970 too.
+qint64 floorDiv(qint64 a, qint64 b);
+
 // Points per column at most: four (first, min, max, last), twice that in a column with a gap. The
 // sample just before and just after the range come along so the line reaches both edges. When the
 // range holds only a few samples per column they are all kept as they are.

@@ -8,11 +8,6 @@ namespace trends {
 
 namespace {
 
-qint64 floorDiv(qint64 a, qint64 b) {
-    const qint64 q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
 std::size_t firstAtOrAfter(const SeriesView& s, qint64 t) {
     return std::size_t(std::lower_bound(s.t, s.t + s.n, t) - s.t);
 }
