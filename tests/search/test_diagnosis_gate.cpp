@@ -1,6 +1,6 @@
 // The checks before the diagnosis window opens.
-#include "protocol/frame.h"
 #include "recording_sink.h"
+#include "scanned_list.h"
 #include "search/diagnosis_gate.h"
 #include "search/instrument_list.h"
 
@@ -32,16 +32,7 @@ void TestDiagnosisGate::gate() {
     QFETCH(int, current);
     QFETCH(QString, message);
     InstrumentList list;
-    for (int r = 1; r <= typeCodes.size(); ++r) {
-        if (r > 1) list.addRow();
-        if (typeCodes[r - 1] < 0) continue;
-        Instrument found;
-        found.address = r;
-        found.typeCode = typeCodes[r - 1];
-        found.addressText = protocol::addressField(r);
-        list.setInstrument(r, found);
-    }
-    list.setCurrentRow(current);
+    fillScannedList(list, typeCodes, current);
     RecordingSink sink;
     QCOMPARE(checkDiagnosable(list, sink, nullptr), message.isEmpty());
     QCOMPARE(sink.lines(), message.isEmpty() ? QStringList() : QStringList{message});

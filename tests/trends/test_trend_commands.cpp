@@ -3,8 +3,8 @@
 #include "app/main_window.h"
 #include "app/main_window_texts.h"
 #include "fake_link.h"
-#include "protocol/frame.h"
 #include "recording_sink.h"
+#include "scanned_list.h"
 #include "search/instrument_list.h"
 #include "search/port_messages.h"
 #include "trends/history_window.h"
@@ -30,20 +30,6 @@ protected:
     void showPortSettingsDialog() override { ++portDialogs; }
     void showDiagnosisWindow() override { ++diagnoses; }
 };
-
-// Rows of the list as a scan fills them: one type code per row, -1 for an empty row.
-void fill(InstrumentList& list, const QList<int>& typeCodes, int current) {
-    for (int r = 1; r <= typeCodes.size(); ++r) {
-        if (r > 1) list.addRow();
-        if (typeCodes[r - 1] < 0) continue;
-        Instrument found;
-        found.address = r;
-        found.typeCode = typeCodes[r - 1];
-        found.addressText = protocol::addressField(r);
-        list.setInstrument(r, found);
-    }
-    list.setCurrentRow(current);
-}
 
 // As the operator closes it: the frame in the workspace.
 void closeTrend(app::MainWindow& w) {
@@ -101,7 +87,7 @@ void TestTrendCommands::liveTrendGate() {
     QFETCH(bool, byToolbar);
     QFETCH(QString, message);
     auto w = makeWindow();
-    fill(w->instruments(), typeCodes, current);
+    fillScannedList(w->instruments(), typeCodes, current);
     if (byToolbar)
         w->toolbarButtonClicked(QStringLiteral("TCurrent"));
     else
@@ -130,7 +116,7 @@ void TestTrendCommands::portHeld() {
     QFETCH(QString, command);
     QFETCH(int Window::*, shown);
     auto w = makeWindow();
-    fill(w->instruments(), {0x16}, 1);
+    fillScannedList(w->instruments(), {0x16}, 1);
     w->openLiveTrend();
     QVERIFY(w->liveTrend() && w->liveTrend()->isPolling());
 
@@ -165,7 +151,7 @@ void TestTrendCommands::oneHistoryBrowser() {
 
 void TestTrendCommands::secondTrendReplacesFirst() {
     auto w = makeWindow();
-    fill(w->instruments(), {0x16, 0x16}, 1);
+    fillScannedList(w->instruments(), {0x16, 0x16}, 1);
     w->openLiveTrend();
     QPointer<trends::LiveTrendSession> first = w->liveTrend();
     w->instruments().setCurrentRow(2);
