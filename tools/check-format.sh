@@ -8,10 +8,10 @@ if [[ "${1:-}" == "--fix" ]]; then
   clang-format -i "${files[@]}"
   exit 0
 fi
-bad=()
-for f in "${files[@]}"; do
-  clang-format --dry-run -Werror "$f" >/dev/null 2>&1 || bad+=("$f")
-done
+# Files in batches, as many batches at once as there are cores; each prints its file when it differs.
+mapfile -t bad < <(printf '%s\0' "${files[@]}" |
+  xargs -0 -n 16 -P "$(nproc)" sh -c 'for f; do clang-format --dry-run -Werror "$f" >/dev/null 2>&1 || echo "$f"; done' _ |
+  sort)
 if ((${#bad[@]})); then
   printf 'Not formatted (run tools/check-format.sh --fix):\n' >&2
   printf '  %s\n' "${bad[@]}" >&2
