@@ -19,8 +19,8 @@
 
 namespace {
 // Top-left corner relative to the centre of the main window's client area.
-constexpr int kSearchingLeftOfCentreTwips = 2000;
-constexpr int kSearchingAboveCentreTwips = 1000;
+constexpr int kLeftOfCentreTwips = 2000;
+constexpr int kAboveCentreTwips = 1000;
 } // namespace
 
 SearchingWindow::SearchingWindow(Scan& scan, serial::SerialLink& link, serial::MessageSink& messages,
@@ -116,7 +116,7 @@ void SearchingWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (m_loaded) return;
     m_loaded = true;
-    placeFromCentre(*this, m_mainArea, kSearchingLeftOfCentreTwips, kSearchingAboveCentreTwips);
+    placeFromCentre(*this, m_mainArea, kLeftOfCentreTwips, kAboveCentreTwips);
     m_startMs = m_engine.clock().nowMs();
     m_clockTimer.start();
     m_scan.setClock(&m_engine.clock(), m_link.baudRate());
