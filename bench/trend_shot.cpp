@@ -24,10 +24,10 @@ int main(int argc, char** argv) {
     const qint64 start = QDateTime(QDate(2026, 12, 8), QTime(14, 0)).toMSecsSinceEpoch();
     trends::LiveTrendWindow window;
     window.setInstrument(1, QStringLiteral("LCD-PID"));
-    window.setReadingSpecs({{"PV", "测量值", "℃", 1, false},
-                            {"SV", "设定值", "℃", 1, false},
-                            {"MV", "输出", "%", 1, false},
-                            {"AL1", "报警1", "", 0, true}});
+    window.setReadingCurves({{"PV", "测量值", "℃", 1, false},
+                             {"SV", "设定值", "℃", 1, false},
+                             {"MV", "输出", "%", 1, false},
+                             {"AL1", "报警1", "", 0, true}});
     window.readingList()->item(3)->setCheckState(Qt::Checked);
     window.resize(1100, 680);
     window.show();

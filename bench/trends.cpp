@@ -150,7 +150,7 @@ private slots:
             table.timesMs.push_back(kStart + qint64(i) * kPoll);
             table.values[0].push_back(missEvery > 0 && i % missEvery == 0 ? std::nan("") : wave(i, 0));
         }
-        const QVector<trends::SeriesSpec> specs{{"PV", "测量值", "℃", 1, false}};
+        const QVector<trends::Curve> curves{{"PV", "测量值", "℃", 1, false}};
         trends::TrendChart chart;
         chart.resize(1280, 800);
         chart.show();
@@ -158,7 +158,7 @@ private slots:
         QTRY_VERIFY(chart.chart() && chart.chart()->plotArea().width() > 600);
         // As the history browser hands over a range it has read: the week drawn from nothing.
         QBENCHMARK {
-            chart.showSeries(&table, specs, table.timesMs.front(), table.timesMs.back(), 5000);
+            chart.showSeries(&table, curves, table.timesMs.front(), table.timesMs.back(), 5000);
             chart.grab();
         }
     }

@@ -13,24 +13,24 @@ namespace {
 
 enum class Takes { Nothing, Value, OptionalValue };
 
-struct OptionSpec {
+struct KnownOption {
     const char* name;
     Takes takes;
 };
 
-const QList<OptionSpec>& commonOptions() {
-    static const QList<OptionSpec> options = {
+const QList<KnownOption>& commonOptions() {
+    static const QList<KnownOption> options = {
         {"port", Takes::Value}, {"baud", Takes::Value}, {"format", Takes::Value}};
     return options;
 }
 
-const QList<OptionSpec>& scanOptions() {
-    static const QList<OptionSpec> options = {{"fast", Takes::Nothing}, {"timeout", Takes::Value}};
+const QList<KnownOption>& scanOptions() {
+    static const QList<KnownOption> options = {{"fast", Takes::Nothing}, {"timeout", Takes::Value}};
     return options;
 }
 
-const QList<OptionSpec>& pollOptions() {
-    static const QList<OptionSpec> options = {
+const QList<KnownOption>& pollOptions() {
+    static const QList<KnownOption> options = {
         {"interval", Takes::Value},    {"count", Takes::Value},       {"record", Takes::OptionalValue},
         {"mqtt", Takes::Value},        {"mqtt-user", Takes::Value},   {"mqtt-password", Takes::Value},
         {"mqtt-cafile", Takes::Value}, {"mqtt-prefix", Takes::Value}, {"mqtt-line", Takes::Value},
@@ -39,10 +39,10 @@ const QList<OptionSpec>& pollOptions() {
 }
 
 std::optional<Takes> lookUp(Command command, const QString& name) {
-    const QList<OptionSpec>& own = command == Command::Scan ? scanOptions() : pollOptions();
-    for (const QList<OptionSpec>* list : {&commonOptions(), &own})
-        for (const OptionSpec& spec : *list)
-            if (name == QLatin1String(spec.name)) return spec.takes;
+    const QList<KnownOption>& own = command == Command::Scan ? scanOptions() : pollOptions();
+    for (const QList<KnownOption>* list : {&commonOptions(), &own})
+        for (const KnownOption& option : *list)
+            if (name == QLatin1String(option.name)) return option.takes;
     return std::nullopt;
 }
 

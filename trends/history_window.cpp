@@ -195,10 +195,10 @@ void HistoryWindow::chosen(QTreeWidgetItem* item) {
 }
 
 void HistoryWindow::listReadings() {
-    m_specs.clear();
+    m_curves.clear();
     for (const history::ReadingInfo& r : m_store.readingsOf(m_instruments[std::size_t(m_instrument)]))
-        m_specs.append({r.key, r.label, r.unit, r.decimals, isFlagKey(r.key)});
-    fillReadingList(m_readings, m_specs);
+        m_curves.append({r.key, r.label, r.unit, r.decimals, isFlagKey(r.key)});
+    fillReadingList(m_readings, m_curves);
 }
 
 const history::RecordingSummary* HistoryWindow::chosenRecording() const {
@@ -267,10 +267,10 @@ bool HistoryWindow::showRange() {
     for (const history::RecordingSummary& r : m_recordings[std::size_t(m_instrument)])
         if (r.lastMs >= chosen.fromMs && r.firstMs <= chosen.toMs)
             interval = std::max(interval, r.info.intervalMs);
-    QVector<SeriesSpec> specs;
-    for (const SeriesSpec& spec : m_specs)
-        if (chosen.keys.contains(spec.key)) specs.append(spec);
-    m_chart->showSeries(&m_table, specs, chosen.fromMs, chosen.toMs, qint64(interval) * 5 / 2);
+    QVector<Curve> curves;
+    for (const Curve& curve : m_curves)
+        if (chosen.keys.contains(curve.key)) curves.append(curve);
+    m_chart->showSeries(&m_table, curves, chosen.fromMs, chosen.toMs, qint64(interval) * 5 / 2);
     m_status->setText(chosen.keys.isEmpty()
                           ? historywindowtext::kNoReadings
                           : historywindowtext::kShown.arg(m_table.timesMs.size()).arg(failed));

@@ -3,7 +3,7 @@
 // their time ranges), the trend of a chosen instrument over any range, and that range exported to
 // CSV or the chart saved as a picture. It opens the file read-only and never writes it.
 #include "history/store.h"
-#include "trends/series_spec.h"
+#include "trends/curve.h"
 #include "trends/series_table.h"
 
 #include <QWidget>
@@ -73,7 +73,7 @@ private:
     std::vector<std::vector<history::RecordingSummary>> m_recordings; // per instrument
     int m_instrument = -1;
     int m_recording = -1; // within the instrument; -1: the instrument as a whole
-    QVector<SeriesSpec> m_specs;
+    QVector<Curve> m_curves;
     SeriesTable m_table;
 
     QTreeWidget* m_tree = nullptr;

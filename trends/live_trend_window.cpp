@@ -82,9 +82,9 @@ LiveTrendWindow::LiveTrendWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     connect(m_readings, &QListWidget::itemChanged, this, &LiveTrendWindow::chosenChanged);
 }
 
-void LiveTrendWindow::setReadingSpecs(const QVector<SeriesSpec>& specs) {
-    m_specs = specs;
-    fillReadingList(m_readings, specs);
+void LiveTrendWindow::setReadingCurves(const QVector<Curve>& curves) {
+    m_curves = curves;
+    fillReadingList(m_readings, curves);
     chosenChanged();
 }
 
@@ -109,9 +109,9 @@ bool LiveTrendWindow::isRecording() const {
 
 void LiveTrendWindow::chosenChanged() {
     const QStringList keys = tickedKeys(m_readings);
-    QVector<SeriesSpec> chosen;
-    for (const SeriesSpec& spec : m_specs)
-        if (keys.contains(spec.key)) chosen.append(spec);
+    QVector<Curve> chosen;
+    for (const Curve& curve : m_curves)
+        if (keys.contains(curve.key)) chosen.append(curve);
     m_chart->setSeries(chosen);
 }
 
@@ -125,8 +125,8 @@ void LiveTrendWindow::showSpan() {
 }
 
 void LiveTrendWindow::addSample(const protocol::Sample& sample) {
-    if (m_specs.isEmpty() && sample.accepted() && !sample.readings.empty())
-        setReadingSpecs(specsOf(sample.readings));
+    if (m_curves.isEmpty() && sample.accepted() && !sample.readings.empty())
+        setReadingCurves(curvesOf(sample.readings));
     m_buffer.append(sample);
     ++m_polls;
     m_failed += !sample.accepted();

@@ -3,7 +3,7 @@
 // The operator picks which readings to draw, the span, and whether the poll is recorded; recording
 // itself belongs to whoever listens to recordingToggled().
 #include "protocol/reading.h"
-#include "trends/series_spec.h"
+#include "trends/curve.h"
 #include "trends/trend_buffer.h"
 
 #include <QWidget>
@@ -27,8 +27,8 @@ public:
     explicit LiveTrendWindow(QWidget* parent = nullptr);
 
     // The readings to choose from. Without a call, the first accepted poll's readings are taken.
-    void setReadingSpecs(const QVector<SeriesSpec>& specs);
-    QVector<SeriesSpec> readingSpecs() const { return m_specs; }
+    void setReadingCurves(const QVector<Curve>& curves);
+    QVector<Curve> readingCurves() const { return m_curves; }
     void setInstrument(int address, const QString& model);
     // Polls further apart than two and a half intervals are not joined by a line.
     void setPollIntervalMs(int ms);
@@ -56,7 +56,7 @@ private:
     void showSpan();
     void showStatus();
 
-    QVector<SeriesSpec> m_specs;
+    QVector<Curve> m_curves;
     TrendBuffer m_buffer;
     qint64 m_polls = 0;
     qint64 m_failed = 0;

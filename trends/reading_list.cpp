@@ -5,15 +5,15 @@
 
 namespace trends {
 
-void fillReadingList(QListWidget* list, const QVector<SeriesSpec>& specs) {
+void fillReadingList(QListWidget* list, const QVector<Curve>& curves) {
     const QSignalBlocker quiet(list);
     list->clear();
     int ticked = 0;
-    for (const SeriesSpec& spec : specs) {
-        auto* item = new QListWidgetItem(spec.title(), list);
-        item->setData(Qt::UserRole, spec.key);
+    for (const Curve& curve : curves) {
+        auto* item = new QListWidgetItem(curve.title(), list);
+        item->setData(Qt::UserRole, curve.key);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        const bool tick = !spec.step && ticked < kShownAtFirst;
+        const bool tick = !curve.step && ticked < kShownAtFirst;
         ticked += tick;
         item->setCheckState(tick ? Qt::Checked : Qt::Unchecked);
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The list of readings a trend window offers: one box per reading, the first few that are not
 // flags ticked until the operator chooses otherwise.
-#include "trends/series_spec.h"
+#include "trends/curve.h"
 
 #include <QStringList>
 #include <QVector>
@@ -13,7 +13,7 @@ namespace trends {
 constexpr int kShownAtFirst = 4;
 
 // Fills the list without telling its listeners.
-void fillReadingList(QListWidget* list, const QVector<SeriesSpec>& specs);
+void fillReadingList(QListWidget* list, const QVector<Curve>& curves);
 // Keys of the ticked readings, in the list's order.
 QStringList tickedKeys(const QListWidget* list);
 

@@ -88,11 +88,11 @@ void TrendChart::setSource(const TrendSource* source) {
     sourceReset();
 }
 
-void TrendChart::setSeries(const QVector<SeriesSpec>& specs) {
-    m_specs = specs;
-    m_table->setRowCount(int(specs.size()));
-    for (int row = 0; row < specs.size(); ++row) {
-        auto* name = cell(specs[row].title());
+void TrendChart::setSeries(const QVector<Curve>& curves) {
+    m_curves = curves;
+    m_table->setRowCount(int(curves.size()));
+    for (int row = 0; row < curves.size(); ++row) {
+        auto* name = cell(curves[row].title());
         name->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         name->setData(Qt::DecorationRole, kPalette[row % kPaletteSize]);
         m_table->setItem(row, NameColumn, name);
@@ -151,8 +151,8 @@ void TrendChart::viewChanged(bool wasFollowing) {
 qint64 TrendChart::newestInSource() const {
     qint64 newest = 0;
     bool any = false;
-    for (const SeriesSpec& spec : m_specs) {
-        const SeriesView view = m_source ? m_source->series(spec.key) : SeriesView{};
+    for (const Curve& curve : m_curves) {
+        const SeriesView view = m_source ? m_source->series(curve.key) : SeriesView{};
         if (view.empty()) continue;
         newest = any ? std::max(newest, view.t[view.n - 1]) : view.t[view.n - 1];
         any = true;
@@ -170,13 +170,13 @@ void TrendChart::sourceReset() {
     refresh();
 }
 
-void TrendChart::showSeries(const TrendSource* source, const QVector<SeriesSpec>& specs, qint64 from,
-                            qint64 to, qint64 maxGapMs) {
+void TrendChart::showSeries(const TrendSource* source, const QVector<Curve>& curves, qint64 from, qint64 to,
+                            qint64 maxGapMs) {
     m_holdRefresh = true;
     m_source = source;
     setMaxGapMs(maxGapMs);
     setSpanLimits(m_window.minSpan(), std::max(m_window.minSpan(), to - from));
-    setSeries(specs);
+    setSeries(curves);
     setRange(from, to);
     m_holdRefresh = false;
     sourceReset();
@@ -287,8 +287,8 @@ void TrendChart::clearPlots() {
     }
 }
 
-QValueAxis* TrendChart::axisFor(const SeriesSpec& spec) {
-    if (spec.step) {
+QValueAxis* TrendChart::axisFor(const Curve& curve) {
+    if (curve.step) {
         if (!m_flagAxis) {
             m_flagAxis = new QValueAxis;
             m_flagAxis->setRange(-0.2, 1.2);
@@ -301,17 +301,17 @@ QValueAxis* TrendChart::axisFor(const SeriesSpec& spec) {
         return m_flagAxis;
     }
     for (const UnitAxis& a : m_unitAxes)
-        if (a.unit == spec.unit) return a.axis;
+        if (a.unit == curve.unit) return a.axis;
     auto* axis = new QValueAxis;
-    axis->setTitleText(spec.unit);
+    axis->setTitleText(curve.unit);
     m_chart->addAxis(axis, m_unitAxes.size() % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
-    m_unitAxes.push_back({spec.unit, axis, 0, 0});
+    m_unitAxes.push_back({curve.unit, axis, 0, 0});
     return axis;
 }
 
 void TrendChart::addRun(Plot& plot) {
     auto* run = new QLineSeries;
-    if (plot.runs.empty()) run->setName(plot.spec.title());
+    if (plot.runs.empty()) run->setName(plot.curve.title());
     m_chart->addSeries(run);
     run->attachAxis(m_timeAxis);
     run->attachAxis(plot.axis);
@@ -326,11 +326,11 @@ void TrendChart::addRun(Plot& plot) {
 
 void TrendChart::buildPlots() {
     clearPlots();
-    for (int i = 0; i < m_specs.size(); ++i) {
+    for (int i = 0; i < m_curves.size(); ++i) {
         Plot plot;
-        plot.spec = m_specs[i];
+        plot.curve = m_curves[i];
         plot.color = kPalette[i % kPaletteSize];
-        plot.axis = axisFor(plot.spec);
+        plot.axis = axisFor(plot.curve);
         addRun(plot);
         m_plots.push_back(std::move(plot));
     }
@@ -356,9 +356,9 @@ void TrendChart::refresh() {
 }
 
 void TrendChart::drawPlot(Plot& plot, int columns) {
-    const SeriesView view = m_source ? m_source->series(plot.spec.key) : SeriesView{};
+    const SeriesView view = m_source ? m_source->series(plot.curve.key) : SeriesView{};
     const SeriesPlot drawn =
-        plot.plotter.plot(view, {m_window.from(), m_window.to(), columns, m_maxGapMs, plot.spec.step});
+        plot.plotter.plot(view, {m_window.from(), m_window.to(), columns, m_maxGapMs, plot.curve.step});
     while (plot.runs.size() < drawn.runs.size())
         addRun(plot);
     plot.shown.resize(plot.runs.size());
@@ -418,7 +418,7 @@ void TrendChart::fitTimeAxis() {
 void TrendChart::fillStats() {
     for (int row = 0; row < int(m_plots.size()); ++row) {
         const Plot& plot = m_plots[std::size_t(row)];
-        const int decimals = plot.spec.decimals;
+        const int decimals = plot.curve.decimals;
         m_table->item(row, MinColumn)->setText(valueText(plot.stats.min, decimals));
         m_table->item(row, MaxColumn)->setText(valueText(plot.stats.max, decimals));
         // The mean carries one decimal more than the readings, so it tells something they do not.
@@ -427,8 +427,8 @@ void TrendChart::fillStats() {
 }
 
 qint64 TrendChart::snapped(qint64 t) const {
-    if (m_specs.isEmpty() || !m_source) return t;
-    const SeriesView view = m_source->series(m_specs.front().key);
+    if (m_curves.isEmpty() || !m_source) return t;
+    const SeriesView view = m_source->series(m_curves.front().key);
     const std::ptrdiff_t i = sampleAt(view, t, false, m_maxGapMs);
     return i < 0 ? t : view.t[i];
 }
@@ -506,27 +506,27 @@ void TrendChart::updateCursors() {
                       ? trendtext::kDelta + QLatin1Char('\n') + durationText(*m_cursorB - *m_cursorA)
                       : trendtext::kDelta);
 
-    const auto valueAt = [this](const SeriesSpec& spec, std::optional<qint64> t) {
+    const auto valueAt = [this](const Curve& curve, std::optional<qint64> t) {
         if (!t || !m_source) return std::numeric_limits<double>::quiet_NaN();
-        const SeriesView view = m_source->series(spec.key);
-        const std::ptrdiff_t i = sampleAt(view, *t, spec.step, m_maxGapMs);
+        const SeriesView view = m_source->series(curve.key);
+        const std::ptrdiff_t i = sampleAt(view, *t, curve.step, m_maxGapMs);
         return i < 0 ? std::numeric_limits<double>::quiet_NaN() : view.v[i];
     };
-    for (int row = 0; row < m_specs.size(); ++row) {
-        const SeriesSpec& spec = m_specs[row];
-        const double a = valueAt(spec, m_cursorA);
-        const double b = valueAt(spec, m_cursorB);
-        m_table->item(row, HoverColumn)->setText(valueText(valueAt(spec, m_hover), spec.decimals));
-        m_table->item(row, AColumn)->setText(valueText(a, spec.decimals));
-        m_table->item(row, BColumn)->setText(valueText(b, spec.decimals));
-        m_table->item(row, DeltaColumn)->setText(deltaText(b - a, spec.decimals));
+    for (int row = 0; row < m_curves.size(); ++row) {
+        const Curve& curve = m_curves[row];
+        const double a = valueAt(curve, m_cursorA);
+        const double b = valueAt(curve, m_cursorB);
+        m_table->item(row, HoverColumn)->setText(valueText(valueAt(curve, m_hover), curve.decimals));
+        m_table->item(row, AColumn)->setText(valueText(a, curve.decimals));
+        m_table->item(row, BColumn)->setText(valueText(b, curve.decimals));
+        m_table->item(row, DeltaColumn)->setText(deltaText(b - a, curve.decimals));
     }
 }
 
 QList<QList<QPointF>> TrendChart::drawnLines(const QString& key) const {
     QList<QList<QPointF>> out;
     for (const Plot& plot : m_plots) {
-        if (plot.spec.key != key) continue;
+        if (plot.curve.key != key) continue;
         for (const QLineSeries* run : plot.runs) {
             const QList<QPointF> points = run->points();
             if (points.isEmpty()) continue;
@@ -541,13 +541,13 @@ QList<QList<QPointF>> TrendChart::drawnLines(const QString& key) const {
 
 RangeStats TrendChart::statsOf(const QString& key) const {
     for (const Plot& plot : m_plots)
-        if (plot.spec.key == key) return plot.stats;
+        if (plot.curve.key == key) return plot.stats;
     return {};
 }
 
 QValueAxis* TrendChart::valueAxisOf(const QString& key) const {
     for (const Plot& plot : m_plots)
-        if (plot.spec.key == key) return plot.axis;
+        if (plot.curve.key == key) return plot.axis;
     return nullptr;
 }
 

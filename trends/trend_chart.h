@@ -11,8 +11,8 @@
 //
 // Nothing of the chart library is made until the chart is first shown, and it redraws only when the
 // view changed or a sample arrived that shows in it, never on a timer.
+#include "trends/curve.h"
 #include "trends/series_plotter.h"
-#include "trends/series_spec.h"
 #include "trends/series_stats.h"
 #include "trends/series_view.h"
 #include "trends/time_window.h"
@@ -51,8 +51,8 @@ public:
     // wholesale and sampleAdded() when it gained a sample.
     void setSource(const TrendSource* source);
     // The series to draw, in the order of the table.
-    void setSeries(const QVector<SeriesSpec>& specs);
-    QVector<SeriesSpec> series() const { return m_specs; }
+    void setSeries(const QVector<Curve>& curves);
+    QVector<Curve> series() const { return m_curves; }
     // Samples further apart than this are not joined, and a cursor reads nothing further away
     // from a sample; 0 joins everything.
     void setMaxGapMs(qint64 ms);
@@ -69,7 +69,7 @@ public:
     void sourceReset();
     // All at once, drawn once: a new source with these series over from..to, not following, and
     // zooming out no further than that range.
-    void showSeries(const TrendSource* source, const QVector<SeriesSpec>& specs, qint64 from, qint64 to,
+    void showSeries(const TrendSource* source, const QVector<Curve>& curves, qint64 from, qint64 to,
                     qint64 maxGapMs);
 
     // Cursors, by time. placeCursor() places A, then B, then A again, ...; a placed cursor sits on
@@ -109,7 +109,7 @@ protected:
 
 private:
     struct Plot {
-        SeriesSpec spec;
+        Curve curve;
         QColor color;
         QValueAxis* axis = nullptr;
         std::vector<QLineSeries*> runs;    // run 0 carries the legend entry
@@ -122,7 +122,7 @@ private:
     void fitTableHeight();
     void buildPlots();
     void clearPlots();
-    QValueAxis* axisFor(const SeriesSpec& spec);
+    QValueAxis* axisFor(const Curve& curve);
     void addRun(Plot& plot);
     void viewChanged(bool wasFollowing);
     void refresh();
@@ -137,7 +137,7 @@ private:
     QString cursorTimeText(qint64 t) const;
 
     const TrendSource* m_source = nullptr;
-    QVector<SeriesSpec> m_specs;
+    QVector<Curve> m_curves;
     TimeWindow m_window;
     qint64 m_maxGapMs = 0;
     std::optional<qint64> m_newest;

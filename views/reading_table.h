@@ -14,7 +14,7 @@ namespace views {
 // with when the reply's count selects a pattern, otherwise the reply's count (at most 6).
 constexpr int kDecimalsFromReply = -1;
 
-struct ReadingSpec {
+struct ReadingRow {
     QString key;   // ASCII, stable: what files, topics and scripts name the quantity by
     QString label; // the caption the panel uses for it, or the plain Chinese name where it uses none
     QString unit;  // only where the panel shows one
@@ -24,9 +24,9 @@ struct ReadingSpec {
 
 class ReadingTable {
 public:
-    explicit ReadingTable(std::vector<ReadingSpec> specs);
+    explicit ReadingTable(std::vector<ReadingRow> rows);
 
-    const std::vector<ReadingSpec>& specs() const { return m_specs; }
+    const std::vector<ReadingRow>& rows() const { return m_rows; }
 
     // `readings` as this table's keys in order, every value 0 and reply decimals 0. The texts are
     // shared with the table, so this copies numbers and counts references, and allocates nothing
@@ -34,19 +34,19 @@ public:
     void reset(protocol::Readings& readings) const;
 
 private:
-    std::vector<ReadingSpec> m_specs;
+    std::vector<ReadingRow> m_rows;
     protocol::Readings m_blank;
 };
 
-// Specs of several runs, one after the other.
-std::vector<ReadingSpec> joined(std::initializer_list<std::vector<ReadingSpec>> parts);
+// Rows of several runs, one after the other.
+std::vector<ReadingRow> joined(std::initializer_list<std::vector<ReadingRow>> parts);
 
-// Builders for the specs that come in numbered runs.
+// Builders for the rows that come in numbered runs.
 // "AL1" .. "ALn", labelled "报警1" ..: 1 while the view lights the lamp, else 0.
-std::vector<ReadingSpec> alarmSpecs(int count, const QString& meaning);
+std::vector<ReadingRow> alarmRows(int count, const QString& meaning);
 // "CH01" .. "CHnn", labelled `labelPattern` with %1 the channel number as `labelDigits` digits.
-std::vector<ReadingSpec> channelSpecs(int count, const QString& labelPattern, int labelDigits, int decimals,
-                                      const QString& meaning);
+std::vector<ReadingRow> channelRows(int count, const QString& labelPattern, int labelDigits, int decimals,
+                                    const QString& meaning);
 
 // The decimals of a fixed-point value: its display decimals when they select a pattern, otherwise
 // the same count kept to what a single-precision value can carry.

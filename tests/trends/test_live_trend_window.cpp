@@ -45,8 +45,8 @@ QStringList checkedKeys(const LiveTrendWindow& w) {
 
 QStringList drawnKeys(const LiveTrendWindow& w) {
     QStringList keys;
-    for (const trends::SeriesSpec& spec : w.chart()->series())
-        keys << spec.key;
+    for (const trends::Curve& curve : w.chart()->series())
+        keys << curve.key;
     return keys;
 }
 
@@ -65,7 +65,7 @@ private slots:
 };
 
 void TestLiveTrendWindow::readingsChosenAtFirst_data() {
-    QTest::addColumn<QStringList>("given"); // reading specs given before any poll
+    QTest::addColumn<QStringList>("given"); // reading curves given before any poll
     QTest::addColumn<QList<QStringList>>("polls");
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<QStringList>("drawn");
@@ -91,7 +91,7 @@ void TestLiveTrendWindow::readingsChosenAtFirst() {
         protocol::Readings readings;
         for (const QString& key : given)
             readings.push_back({key, key, QString(), 1, 0});
-        w.setReadingSpecs(trends::specsOf(readings));
+        w.setReadingCurves(trends::curvesOf(readings));
     }
     QList<QStringList> notYet = polls;
     notYet.removeLast();

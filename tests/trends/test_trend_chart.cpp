@@ -19,10 +19,10 @@ namespace {
 // 2026-12-08 14:00:00 local time: the tables write times of day.
 const qint64 kBase = QDateTime(QDate(2026, 12, 8), QTime(14, 0)).toMSecsSinceEpoch();
 
-const trends::SeriesSpec kPV{"PV", "测量值", "℃", 1, false};
-const trends::SeriesSpec kSV{"SV", "设定值", "℃", 1, false};
-const trends::SeriesSpec kMV{"MV", "输出", "%", 1, false};
-const trends::SeriesSpec kAL1{"AL1", "报警1", "", 0, true};
+const trends::Curve kPV{"PV", "测量值", "℃", 1, false};
+const trends::Curve kSV{"SV", "设定值", "℃", 1, false};
+const trends::Curve kMV{"MV", "输出", "%", 1, false};
+const trends::Curve kAL1{"AL1", "报警1", "", 0, true};
 
 // "seconds:KEY=v,KEY=v", or "seconds:!" for a poll without an accepted reply.
 protocol::Sample poll(const QString& text) {
@@ -44,10 +44,10 @@ struct Shown {
     trends::TrendBuffer buffer;
     TrendChart chart;
 
-    explicit Shown(const QVector<trends::SeriesSpec>& specs, qint64 maxGapMs = 5000) {
+    explicit Shown(const QVector<trends::Curve>& curves, qint64 maxGapMs = 5000) {
         chart.resize(900, 560);
         chart.setSource(&buffer);
-        chart.setSeries(specs);
+        chart.setSeries(curves);
         chart.setMaxGapMs(maxGapMs);
         chart.show();
     }

@@ -22,9 +22,9 @@ QStringList shape(const protocol::Readings& readings) {
         out << r.key + '|' + r.label + '|' + r.unit;
     return out;
 }
-QStringList shape(const std::vector<views::ReadingSpec>& specs) {
+QStringList shape(const std::vector<views::ReadingRow>& rows) {
     QStringList out;
-    for (const views::ReadingSpec& s : specs)
+    for (const views::ReadingRow& s : rows)
         out << s.key + '|' + s.label + '|' + s.unit;
     return out;
 }
@@ -100,7 +100,7 @@ void TestInstrumentTypes::everyTypeResolves() {
 
     // Readings: plain ASCII keys, each once, with a label and a meaning.
     QSet<QString> keys;
-    for (const views::ReadingSpec& s : type->readings().specs()) {
+    for (const views::ReadingRow& s : type->readings().rows()) {
         QVERIFY2(QRegularExpression(QStringLiteral("^[A-Z][A-Z0-9_]*$")).match(s.key).hasMatch(),
                  qPrintable(s.key));
         QVERIFY2(!keys.contains(s.key), qPrintable(s.key));
@@ -131,7 +131,7 @@ void TestInstrumentTypes::keysDependOnlyOnTheType() {
     qint16 tn = 0;
     protocol::Readings readings{{QStringLiteral("OLD"), QStringLiteral("旧"), QString(), 2, 1.5}};
     type->view(frame, panel, tn, readings);
-    QCOMPARE(shape(readings), shape(type->readings().specs()));
+    QCOMPARE(shape(readings), shape(type->readings().rows()));
 }
 
 QTEST_APPLESS_MAIN(TestInstrumentTypes)

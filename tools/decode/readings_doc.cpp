@@ -54,7 +54,7 @@ std::optional<int> parseTypeCode(const QString& text) {
 
 QString readingsListing(const views::InstrumentType& type) {
     QStringList lines{QStringLiteral("key\tlabel\tunit\tdecimals")};
-    for (const views::ReadingSpec& s : type.readings().specs())
+    for (const views::ReadingRow& s : type.readings().rows())
         lines << QStringList{s.key, s.label, s.unit, decimalsText(s.decimals)}.join(QLatin1Char('\t'));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
@@ -65,7 +65,7 @@ QString readingsMarkdown() {
         out += QStringLiteral("\n## %1 %2\n\nView routine `%3`.\n\n")
                    .arg(codeText(type.code), type.model, type.viewName);
         out += QStringLiteral("| Key | Label | Unit | Decimals | Meaning |\n|---|---|---|---|---|\n");
-        for (const views::ReadingSpec& s : type.readings().specs())
+        for (const views::ReadingRow& s : type.readings().rows())
             out += QStringLiteral("| `%1` | %2 | %3 | %4 | %5 |\n")
                        .arg(s.key, s.label, s.unit, decimalsText(s.decimals), s.meaning);
     }

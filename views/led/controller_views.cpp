@@ -47,20 +47,20 @@ struct ControllerFace {
     const ReadingTable& (*readings)();
 };
 
-ReadingSpec upper(const QString& key) {
+ReadingRow upper(const QString& key) {
     return {key, QStringLiteral("上排显示值"), QString(), kDecimalsFromReply,
             QStringLiteral("the value in the upper large display (Label1(0))")};
 }
-ReadingSpec lower(const QString& key, const QString& group) {
+ReadingRow lower(const QString& key, const QString& group) {
     return {
         key, QStringLiteral("下排显示值"), QString(), kDecimalsFromReply,
         QStringLiteral("the value in the lower large display (Label1(1)); the reply's %1 group").arg(group)};
 }
-ReadingSpec pidOutput() {
+ReadingRow pidOutput() {
     return {QStringLiteral("MV"), QStringLiteral("PID输出"), QStringLiteral("%"), 1,
             QStringLiteral("controller output in percent: the output float divided by 2.55")};
 }
-ReadingSpec statusLamp(const char* rule) {
+ReadingRow statusLamp(const char* rule) {
     return {QStringLiteral("STATUS"), QStringLiteral("状态灯"), QString(), 0,
             QStringLiteral("1 while the status lamp Image2(4) is lit (%1)").arg(QLatin1String(rule))};
 }
@@ -74,7 +74,7 @@ const ReadingTable& manualOperatorReadings() {
          lower(QStringLiteral("V2"), QStringLiteral("second")),
          {QStringLiteral("MV"), QStringLiteral("控制输出"), QStringLiteral("%"), kDecimalsFromReply,
           QStringLiteral("control output in percent, the third group")}},
-        alarmSpecs(4, kAlarmMeaning),
+        alarmRows(4, kAlarmMeaning),
     }));
     return table;
 }
@@ -87,7 +87,7 @@ const ReadingTable& pidControllerReadings() {
           QStringLiteral("set value, the third group")},
          pidOutput(),
          statusLamp("status byte 1 or 2")},
-        alarmSpecs(4, kAlarmMeaning),
+        alarmRows(4, kAlarmMeaning),
     }));
     return table;
 }
@@ -102,7 +102,7 @@ const ReadingTable& programControllerReadings() {
           QStringLiteral("number of the program segment")},
          pidOutput(),
          statusLamp("status byte other than 1")},
-        alarmSpecs(2, kAlarmMeaning),
+        alarmRows(2, kAlarmMeaning),
     }));
     return table;
 }

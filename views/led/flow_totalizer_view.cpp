@@ -37,7 +37,7 @@ const ReadingTable& flowTotalizerReadings() {
           QStringLiteral("instantaneous flow as shown: the reply's flow per second times 3600")},
          {QStringLiteral("TOTAL"), QStringLiteral("累积流量"), QString(), 1,
           QStringLiteral("accumulated total as shown: hundreds part times 100 plus the remainder")}},
-        alarmSpecs(kAlarmCount, QStringLiteral("alarm %1: 1 while its lamp is lit (state 1 or 2)")),
+        alarmRows(kAlarmCount, QStringLiteral("alarm %1: 1 while its lamp is lit (state 1 or 2)")),
     }));
     return table;
 }

@@ -45,8 +45,8 @@ QString phaseLine(const Phase& phase, const std::array<float, kFloatCount>& f) {
            QStringLiteral(":") + protocol::formatNumber(f[phase.firstFloat + 2], 3);
 }
 
-std::vector<ReadingSpec> phaseSpecs() {
-    std::vector<ReadingSpec> out;
+std::vector<ReadingRow> phaseRows() {
+    std::vector<ReadingRow> out;
     for (const Phase& phase : kPhases) {
         const QChar x = QLatin1Char(phase.letter);
         // Labels from patterns, so that a translation of the pattern serves every phase.
@@ -60,9 +60,9 @@ std::vector<ReadingSpec> phaseSpecs() {
     return out;
 }
 
-std::vector<ReadingSpec> powerSpecs() {
+std::vector<ReadingRow> powerRows() {
     return joined({
-        phaseSpecs(),
+        phaseRows(),
         {{QStringLiteral("F"), QString::fromUtf8(led::kFrequencyTitle), QString(), 2,
           QStringLiteral("frequency")},
          {QStringLiteral("P"), QString::fromUtf8(led::kActivePowerTitle), QString(), 1,
@@ -76,16 +76,16 @@ std::vector<ReadingSpec> powerSpecs() {
 
 const ReadingTable& powerMeterReadings() {
     static const ReadingTable table(joined({
-        powerSpecs(),
-        alarmSpecs(kLampCount,
-                   QStringLiteral("alarm %1: 1 while its lamp is lit (its character is not 0); the "
-                                  "five characters are the first five of the frequency field")),
+        powerRows(),
+        alarmRows(kLampCount,
+                  QStringLiteral("alarm %1: 1 while its lamp is lit (its character is not 0); the "
+                                 "five characters are the first five of the frequency field")),
     }));
     return table;
 }
 
 const ReadingTable& powerModuleReadings() {
-    static const ReadingTable table(powerSpecs());
+    static const ReadingTable table(powerRows());
     return table;
 }
 

@@ -20,9 +20,8 @@ const ReadingTable& singleDisplayReadings() {
     static const ReadingTable table(joined({
         {{QStringLiteral("PV"), QStringLiteral("测量值"), QString(), kDecimalsFromReply,
           QStringLiteral("the measured value in the large display (the frequency on the frequency meter)")}},
-        alarmSpecs(kAlarmCount,
-                   QStringLiteral("alarm %1: 1 while its lamp is lit (state 1 or 2), also on the "
-                                  "two-alarm meter")),
+        alarmRows(kAlarmCount, QStringLiteral("alarm %1: 1 while its lamp is lit (state 1 or 2), also on the "
+                                              "two-alarm meter")),
     }));
     return table;
 }

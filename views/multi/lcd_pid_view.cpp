@@ -31,7 +31,7 @@ const ReadingTable& lcdPidReadings() {
           QStringLiteral("the number shown after the set value: the reply's number byte plus one")},
          {QStringLiteral("SUFFIX_E"), QStringLiteral("/E"), QString(), 0,
           QStringLiteral("1 when the set value ends in /E (its flag byte is not 0), 0 for /R")}},
-        alarmSpecs(3, QStringLiteral("alarm %1: 1 while its lamp is lit (state 1 or 2)")),
+        alarmRows(3, QStringLiteral("alarm %1: 1 while its lamp is lit (state 1 or 2)")),
     }));
     return table;
 }

@@ -13,8 +13,8 @@ constexpr int kFirstStatus = 34;
 
 const ReadingTable& paperlessRecorderReadings() {
     static const ReadingTable table(joined({
-        channelSpecs(kChannels, QStringLiteral("%1路"), 1, 1, QStringLiteral("channel %1")),
-        alarmSpecs(kChannels, QStringLiteral("alarm of channel %1: 1 while its lamp is lit (state 1 or 2)")),
+        channelRows(kChannels, QStringLiteral("%1路"), 1, 1, QStringLiteral("channel %1")),
+        alarmRows(kChannels, QStringLiteral("alarm of channel %1: 1 while its lamp is lit (state 1 or 2)")),
     }));
     return table;
 }

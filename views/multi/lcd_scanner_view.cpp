@@ -32,8 +32,8 @@ const std::array<QString, kChannels>& channelTags() {
 } // namespace
 
 const ReadingTable& lcdScannerReadings() {
-    static const ReadingTable table(channelSpecs(kChannels, captions::kChannelTag + QStringLiteral("%1"), 2,
-                                                 0, QStringLiteral("channel %1, shown as a whole number")));
+    static const ReadingTable table(channelRows(kChannels, captions::kChannelTag + QStringLiteral("%1"), 2, 0,
+                                                QStringLiteral("channel %1, shown as a whole number")));
     return table;
 }
 

@@ -40,7 +40,7 @@ void readPowerFailure(protocol::Reading* first, const PowerFailure& record) {
     first[1].value = record.seconds;
 }
 
-std::vector<ReadingSpec> powerFailureSpecs() {
+std::vector<ReadingRow> powerFailureRows() {
     return {{QStringLiteral("PF_COUNT"), QStringLiteral("掉电次数"), QString(), 0,
              QStringLiteral("power failures counted")},
             {QStringLiteral("PF_TIME"), QStringLiteral("掉电时间"), QStringLiteral("s"), 0,
@@ -62,7 +62,7 @@ enum TripleKey { FLOW1 = kChannels, TOTAL1 = FLOW1 + kChannels, TRIPLE_PF_COUNT 
 
 const ReadingTable& totalizerRecorderReadings() {
     static const ReadingTable table(joined({
-        channelSpecs(kChannels, QStringLiteral("%1路"), 1, 1, QStringLiteral("channel %1")),
+        channelRows(kChannels, QStringLiteral("%1路"), 1, 1, QStringLiteral("channel %1")),
         {{QStringLiteral("FLOW"), QStringLiteral("瞬时"), QString(), 1,
           QStringLiteral("instantaneous flow as shown: the reply's flow per second times 3600")},
          {QStringLiteral("HEAT"), QStringLiteral("瞬热"), QString(), 1,
@@ -71,16 +71,16 @@ const ReadingTable& totalizerRecorderReadings() {
           QStringLiteral("accumulated flow as shown: high part times 100 plus low part")},
          {QStringLiteral("HEAT_TOTAL"), QStringLiteral("累积热量"), QString(), 1,
           QStringLiteral("accumulated heat as shown: high part times 100 plus low part")}},
-        powerFailureSpecs(),
+        powerFailureRows(),
     }));
     return table;
 }
 
 const ReadingTable& tripleTotalizerRecorderReadings() {
     static const ReadingTable table(joined({
-        channelSpecs(kChannels, QStringLiteral("%1路"), 1, 1, QStringLiteral("channel %1")),
+        channelRows(kChannels, QStringLiteral("%1路"), 1, 1, QStringLiteral("channel %1")),
         [] {
-            std::vector<ReadingSpec> out;
+            std::vector<ReadingRow> out;
             for (int k = 1; k <= kChannels; ++k)
                 out.push_back(
                     {QStringLiteral("FLOW%1").arg(k), QStringLiteral("瞬时流量%1").arg(k), QString(), 1,
@@ -92,7 +92,7 @@ const ReadingTable& tripleTotalizerRecorderReadings() {
                          .arg(k)});
             return out;
         }(),
-        powerFailureSpecs(),
+        powerFailureRows(),
     }));
     return table;
 }

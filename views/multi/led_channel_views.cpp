@@ -56,23 +56,23 @@ FixedField channelAt(const QByteArray& ntemp, int channel) {
 
 const ReadingTable& dualChannelReadings() {
     static const ReadingTable table(joined({
-        channelSpecs(kDoubleChannels, QStringLiteral("%1路"), 1, kDecimalsFromReply,
-                     QStringLiteral("channel %1, in the large display of its number (1 upper, 2 lower)")),
-        alarmSpecs(kDoubleAlarms, kAlarmMeaning),
+        channelRows(kDoubleChannels, QStringLiteral("%1路"), 1, kDecimalsFromReply,
+                    QStringLiteral("channel %1, in the large display of its number (1 upper, 2 lower)")),
+        alarmRows(kDoubleAlarms, kAlarmMeaning),
     }));
     return table;
 }
 
 const ReadingTable& ledScannerReadings() {
     static const ReadingTable table = [] {
-        std::vector<ReadingSpec> channels =
-            channelSpecs(kDuoChannels, QStringLiteral("%1路"), 1, kDecimalsFromReply,
-                         QStringLiteral("channel %1, shown in turn with its number"));
+        std::vector<ReadingRow> channels =
+            channelRows(kDuoChannels, QStringLiteral("%1路"), 1, kDecimalsFromReply,
+                        QStringLiteral("channel %1, shown in turn with its number"));
         // Where the panel reads them too: channel 13 over the alarm states, 14 to 16 behind them.
         channels[12].meaning += QStringLiteral("; read over the alarm states");
         for (int k = 13; k < kDuoChannels; ++k)
             channels[k].meaning += QStringLiteral("; read behind the alarm states");
-        return ReadingTable(joined({channels, alarmSpecs(kDuoAlarms, kAlarmMeaning)}));
+        return ReadingTable(joined({channels, alarmRows(kDuoAlarms, kAlarmMeaning)}));
     }();
     return table;
 }

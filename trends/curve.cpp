@@ -1,24 +1,24 @@
-#include "trends/series_spec.h"
+#include "trends/curve.h"
 
 #include "i18n/text.h"
 
 namespace trends {
 
-QString SeriesSpec::title() const {
+QString Curve::title() const {
     // Recorded labels stay in the source language; they are translated where shown.
     const QString name = label.isEmpty() ? key : i18n::trNumbered(label);
     if (unit.isEmpty()) return name;
     return name + QStringLiteral(" (") + i18n::tr(unit) + QLatin1Char(')');
 }
 
-SeriesSpec SeriesSpec::fromReading(const protocol::Reading& reading) {
-    SeriesSpec spec;
-    spec.key = reading.key;
-    spec.label = reading.label;
-    spec.unit = reading.unit;
-    spec.decimals = reading.decimals;
-    spec.step = isFlagKey(reading.key);
-    return spec;
+Curve Curve::fromReading(const protocol::Reading& reading) {
+    Curve curve;
+    curve.key = reading.key;
+    curve.label = reading.label;
+    curve.unit = reading.unit;
+    curve.decimals = reading.decimals;
+    curve.step = isFlagKey(reading.key);
+    return curve;
 }
 
 bool isFlagKey(const QString& key) {
@@ -28,12 +28,12 @@ bool isFlagKey(const QString& key) {
     return true;
 }
 
-QVector<SeriesSpec> specsOf(const protocol::Readings& readings) {
-    QVector<SeriesSpec> specs;
-    specs.reserve(int(readings.size()));
+QVector<Curve> curvesOf(const protocol::Readings& readings) {
+    QVector<Curve> curves;
+    curves.reserve(int(readings.size()));
     for (const protocol::Reading& r : readings)
-        specs.append(SeriesSpec::fromReading(r));
-    return specs;
+        curves.append(Curve::fromReading(r));
+    return curves;
 }
 
 } // namespace trends

@@ -8,7 +8,7 @@
 
 namespace trends {
 
-struct SeriesSpec {
+struct Curve {
     QString key;
     QString label;
     QString unit;
@@ -17,13 +17,13 @@ struct SeriesSpec {
 
     // "label (unit)", or the label alone when there is no unit.
     QString title() const;
-    static SeriesSpec fromReading(const protocol::Reading& reading);
+    static Curve fromReading(const protocol::Reading& reading);
 };
 
 // Alarm lamps ("AL", "AL1", "AL2", ...) are the flags the views report; a caller that knows of
-// other state flags sets SeriesSpec::step itself.
+// other state flags sets Curve::step itself.
 bool isFlagKey(const QString& key);
 
-QVector<SeriesSpec> specsOf(const protocol::Readings& readings);
+QVector<Curve> curvesOf(const protocol::Readings& readings);
 
 } // namespace trends
