@@ -4,9 +4,10 @@
 // after a warm-up and how many lines the terminal holds. --paints adds the paint events the
 // widgets got, with the area they covered, in all and by widget: counts that a busy machine does
 // not disturb as it does CPU time (the counting itself sees every event, so it costs some CPU).
+// --shot FILE saves a picture of the window as it shows at the end.
 //
 //   commtest-bench-terminal [--seconds N (600)] [--interval MS (30)] [--warmup N (5)] [--hidden]
-//                           [--paints]
+//                           [--paints] [--shot FILE]
 #include "engine/poll_engine.h"
 #include "engine/traffic_hub.h"
 #include "link/message_sink.h"
@@ -110,7 +111,7 @@ int main(int argc, char* argv[]) {
     if (seconds < 1 || intervalMs < 1 || warmup < 0) {
         std::fprintf(stderr,
                      "usage: commtest-bench-terminal [--seconds N] [--interval MS] [--warmup N] [--hidden]\n"
-                     "                               [--paints]\n");
+                     "                               [--paints] [--shot FILE]\n");
         return 2;
     }
 
@@ -174,6 +175,9 @@ int main(int argc, char* argv[]) {
                         paints.total().pixels * perMinute / 1000.0);
         std::printf("\n");
         std::fflush(stdout);
+        const int shotAt = args.indexOf(QStringLiteral("--shot"));
+        if (shotAt >= 0 && shotAt + 1 < args.size() && !window.grab().save(args.at(shotAt + 1)))
+            std::fprintf(stderr, "cannot save %s\n", qPrintable(args.at(shotAt + 1)));
         poller.stop();
         app.quit();
     });
