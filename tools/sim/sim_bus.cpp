@@ -61,7 +61,9 @@ void SimBus::answer(const QByteArray& line) {
     const Answer planned = planAnswer(line, to, reply, m_answered.contains(to), m_options.faults, m_random);
     if (!planned.echo.isEmpty()) {
         log("<>", planned.echo);
-        m_transmitter.send(BlockKind::Echo, planned.echo, m_transmitter.nowUs());
+        // From the moment the request left the line, as the reply's turnaround is: taking the clock
+        // again here could put the echo behind a reply with a short turnaround.
+        m_transmitter.send(BlockKind::Echo, planned.echo, request.endUs);
     }
     if (planned.replied) {
         m_answered.insert(to);
