@@ -1,6 +1,10 @@
 #include "link/qt_serial_link.h"
 #include "link/port_names.h"
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace serial {
 
 QtSerialLink::QtSerialLink(QObject* parent) : SerialLink(parent) {
@@ -81,6 +85,13 @@ PortError QtSerialLink::open() {
         return OtherError;
     }
     m_port.clear();
+#ifdef Q_OS_UNIX
+    // QSerialPort reads every piece the driver delivers as it comes, waking the program a few
+    // hundred times a second on a busy line, while the engines look at the input only on their
+    // ticks. With room for one byte it takes the first piece's first byte, says readyRead, and
+    // stops listening until readAll(), which then takes the rest from the device at once.
+    m_port.setReadBufferSize(1);
+#endif
     m_lastError.clear();
     return NoError;
 }
@@ -98,7 +109,19 @@ void QtSerialLink::write(const QByteArray& bytes) {
 }
 
 QByteArray QtSerialLink::readAll() {
-    return m_port.isOpen() ? m_port.readAll() : QByteArray();
+    if (!m_port.isOpen()) return {};
+    QByteArray bytes = m_port.readAll();
+#ifdef Q_OS_UNIX
+    // The device is non-blocking: read until it has nothing more. A failure (the adapter gone) is
+    // left for QSerialPort, whose listening readAll() has just turned on again, to report.
+    char piece[4096];
+    for (;;) {
+        const ssize_t got = ::read(m_port.handle(), piece, sizeof piece);
+        if (got <= 0) break;
+        bytes.append(piece, got);
+    }
+#endif
+    return bytes;
 }
 
 void QtSerialLink::onError(QSerialPort::SerialPortError error) {

@@ -52,7 +52,7 @@ signals:
     // is sent once per failure, not on every later tick.
     void lost(const QString& reason);
     // New input can be read. Engines that react to input as it arrives listen to it; the rest
-    // read on their own ticks.
+    // read on their own ticks. It may come once for all input until the next readAll().
     void readyRead();
 
 private:

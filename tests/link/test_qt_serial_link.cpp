@@ -63,6 +63,38 @@ private slots:
         QCOMPARE(link.readAll(), QByteArray());
     }
 
+    void inputReadRarelyArrivesWholeAndInOrder_data() {
+        QTest::addColumn<QList<QByteArray>>("pieces");
+        QTest::newRow("one reply") << QList<QByteArray>{"@01000002\xff\r"};
+        QTest::newRow("a reply in single characters") << QList<QByteArray>{"@", "0", "1", "0", "0", "\r"};
+        QList<QByteArray> long_;
+        for (int i = 0; i < 64; ++i)
+            long_ << QByteArray("@%1RD17\r").replace("%1", QByteArray::number(i % 10).repeated(2));
+        QTest::newRow("a busy line: 64 frames, 512 bytes") << long_;
+        QTest::newRow("a long burst") << QList<QByteArray>{QByteArray(3000, 'x'), "\r"};
+    }
+    void inputReadRarelyArrivesWholeAndInOrder() {
+        QFETCH(QList<QByteArray>, pieces);
+        PtyPair pty;
+        qputenv("COMMTEST_COM1", pty.slavePath().toLocal8Bit());
+        QtSerialLink link;
+        QSignalSpy ready(&link, &SerialLink::readyRead);
+        QCOMPARE(link.open(), NoError);
+        QByteArray expected;
+        for (const QByteArray& piece : pieces) {
+            pty.write(piece);
+            expected += piece;
+            // Each piece lands while nobody reads, as between two receive ticks.
+            QTRY_VERIFY_WITH_TIMEOUT(ready.count() >= 1, 2000);
+        }
+        // Few reads take it all: the engines look at the input only on their ticks.
+        QByteArray received;
+        int reads = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((++reads, received += link.readAll()).size() >= expected.size(), 2000);
+        QCOMPARE(received, expected);
+        QVERIFY2(reads <= 5, qPrintable(QString::number(reads)));
+    }
+
     void unpluggedDeviceIsReportedOnceAndClosed() {
         PtyPair pty;
         qputenv("COMMTEST_COM1", pty.slavePath().toLocal8Bit());
