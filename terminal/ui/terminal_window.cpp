@@ -9,6 +9,8 @@
 #include "terminal/terminal_texts.h"
 #include "terminal/traffic_save.h"
 #include "terminal/ui/health_model.h"
+#include "terminal/ui/status_line.h"
+#include "terminal/ui/traffic_delegate.h"
 #include "terminal/ui/traffic_model.h"
 
 #include <QApplication>
@@ -119,6 +121,7 @@ void TerminalWindow::buildControls() {
     m_view = new TrafficView;
     m_view->setObjectName(QStringLiteral("traffic"));
     m_view->setModel(m_model);
+    m_view->setItemDelegate(new TrafficDelegate(m_view));
     // Rows are what the view keeps in place when lines drop off the top.
     m_view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     m_view->verticalHeader()->hide();
@@ -176,11 +179,8 @@ void TerminalWindow::buildControls() {
     grid->addWidget(m_appendCheck, 1, 2, 1, 2);
     grid->addWidget(m_stop, 1, 4);
 
-    m_status = new QLabel;
+    m_status = new StatusLine;
     m_status->setObjectName(QStringLiteral("status"));
-    // Opaque: its new text every update repaints the label alone, not the window behind it.
-    m_status->setAutoFillBackground(true);
-    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(split, 1);
@@ -259,10 +259,8 @@ void TerminalWindow::catchUp() {
     m_healthModel->sync();
     m_drawnEnd = m_log.endSeq();
     m_drawnAt = m_now();
-    const QString status = m_model->paused() ? texts::kLines.arg(m_model->rowCount()).arg(m_model->waiting())
-                                             : texts::kLinesShown.arg(m_model->rowCount());
-    // A label's new text lays the window out again: only when it changed.
-    if (status != m_status->text()) m_status->setText(status);
+    m_status->setText(m_model->paused() ? texts::kLines.arg(m_model->rowCount()).arg(m_model->waiting())
+                                        : texts::kLinesShown.arg(m_model->rowCount()));
 }
 
 void TerminalWindow::setFollow(bool follow) {

@@ -18,7 +18,6 @@
 #include <functional>
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -36,6 +35,7 @@ class SerialLink;
 namespace terminal {
 
 class HealthModel;
+class StatusLine;
 class TrafficModel;
 
 class TerminalWindow : public QWidget {
@@ -118,7 +118,7 @@ private:
     QTableView* m_view = nullptr;
     QTableView* m_healthView = nullptr;
     QTimer* m_refresh = nullptr;
-    QLabel* m_status = nullptr;
+    StatusLine* m_status = nullptr;
     QCheckBox* m_follow = nullptr;
     QCheckBox* m_pause = nullptr;
     QLineEdit* m_filter = nullptr;

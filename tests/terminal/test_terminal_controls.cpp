@@ -138,6 +138,10 @@ private slots:
     void unseenTableWaits();
     void drawingPace_data();
     void drawingPace();
+    void anUpdateDrawsTheTableOnce_data();
+    void anUpdateDrawsTheTableOnce();
+    void cellsShowVerdictAndChoice_data();
+    void cellsShowVerdictAndChoice();
 };
 
 void TestTerminalControls::followOrStay_data() {
@@ -446,6 +450,92 @@ void TestTerminalControls::drawingPace() {
     now += 1;
     rig.window.refresh();
     QCOMPARE(rig.model().rowCount(), 3 + lines);
+}
+
+// Counts one kind of event reaching one object.
+class EventCounter final : public QObject {
+public:
+    EventCounter(QObject* watched, QEvent::Type type) : m_type(type) { watched->installEventFilter(this); }
+    int count = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == m_type) ++count;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEvent::Type m_type;
+};
+
+void TestTerminalControls::anUpdateDrawsTheTableOnce_data() {
+    QTest::addColumn<bool>("follow");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("following, one line") << true << 1;
+    QTest::newRow("following, pages of lines") << true << 300;
+    QTest::newRow("staying where scrolled, pages of lines") << false << 300;
+}
+
+// What a busy line costs is mostly drawing: each update paints the table once and never lays
+// the window out again for its new status text.
+void TestTerminalControls::anUpdateDrawsTheTableOnce() {
+    QFETCH(bool, follow);
+    QFETCH(int, lines);
+    Rig rig;
+    rig.show();
+    rig.addNoise(100);
+    rig.window.catchUp();
+    rig.window.setFollow(follow);
+    QTRY_VERIFY(!rig.view()->viewport()->visibleRegion().isEmpty());
+    QCoreApplication::processEvents();
+    EventCounter paints(rig.view()->viewport(), QEvent::Paint);
+    EventCounter layouts(&rig.window, QEvent::LayoutRequest);
+    rig.addNoise(lines);
+    rig.window.catchUp();
+    QTRY_VERIFY(paints.count >= 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(paints.count, 1);
+    QCOMPARE(layouts.count, 0);
+    QCOMPARE(rig.newestInView(), follow);
+}
+
+void TestTerminalControls::cellsShowVerdictAndChoice_data() {
+    QTest::addColumn<bool>("badCheck"); // else noise, shown grey
+    QTest::addColumn<bool>("chosen");
+    QTest::addColumn<bool>("red");
+    QTest::newRow("bad check: red") << true << false << true;
+    QTest::newRow("noise: grey") << false << false << false;
+    QTest::newRow("chosen bad check: the choice's colours") << true << true << false;
+}
+
+void TestTerminalControls::cellsShowVerdictAndChoice() {
+    QFETCH(bool, badCheck);
+    QFETCH(bool, chosen);
+    QFETCH(bool, red);
+    Rig rig;
+    rig.show();
+    engine::TrafficEvent e;
+    e.kind = badCheck ? engine::TrafficKind::ReplyBadCheck : engine::TrafficKind::NoiseDropped;
+    e.bytes = "@0100000200FF\r";
+    e.count = int(e.bytes.size());
+    e.address = 1;
+    rig.window.log().onTraffic(e);
+    rig.window.catchUp();
+    if (chosen) rig.clickRow(0);
+    QTRY_VERIFY(!rig.view()->viewport()->visibleRegion().isEmpty());
+    const QRect row = rig.view()->visualRect(rig.model().index(0, terminal::TrafficModel::VerdictColumn));
+    const QImage cell = rig.view()->viewport()->grab(row).toImage();
+    int redPixels = 0, highlightPixels = 0;
+    // Active or not, as the platform has it.
+    const QPalette palette = rig.view()->palette();
+    const QColor highlights[] = {palette.color(QPalette::Active, QPalette::Highlight),
+                                 palette.color(QPalette::Inactive, QPalette::Highlight)};
+    for (int y = 0; y < cell.height(); ++y)
+        for (int x = 0; x < cell.width(); ++x) {
+            const QColor c = cell.pixelColor(x, y);
+            if (c.red() > c.green() + 80 && c.red() > c.blue() + 80) ++redPixels;
+            if (c == highlights[0] || c == highlights[1]) ++highlightPixels;
+        }
+    QCOMPARE(redPixels > 0, red);
+    QCOMPARE(highlightPixels > cell.width() * cell.height() / 2, chosen);
 }
 
 QTEST_MAIN(TestTerminalControls)

@@ -1,0 +1,41 @@
+#include "terminal/ui/traffic_delegate.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace terminal {
+
+void TrafficDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
+    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : (option.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                : QPalette::Inactive;
+    const bool selected = option.state & QStyle::State_Selected;
+    if (selected) painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+
+    QColor pen = option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
+    if (!selected) {
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        if (foreground.canConvert<QBrush>()) pen = foreground.value<QBrush>().color();
+    }
+    const QString text = displayText(index.data(Qt::DisplayRole), option.locale);
+    if (!text.isEmpty()) {
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+        const QRect box = option.rect.adjusted(margin, 0, -margin, 0);
+        const QFontMetrics& metrics = option.fontMetrics;
+        // Measured only when it might not fit: measuring is what the stock delegate spends on.
+        const bool mayOverflow = qint64(text.size()) * metrics.maxWidth() > box.width();
+        painter->setPen(pen);
+        painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          mayOverflow ? metrics.elidedText(text, Qt::ElideRight, box.width()) : text);
+    }
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
+    }
+}
+
+} // namespace terminal
