@@ -17,8 +17,9 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QToolBar>
-#include <QtTest>
 
 namespace {
 

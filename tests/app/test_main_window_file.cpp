@@ -16,7 +16,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

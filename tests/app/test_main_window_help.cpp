@@ -12,7 +12,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -2,7 +2,7 @@
 // message that names it and the usage-error exit status.
 #include "cli/cli_args.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "reply_frame.h"
 
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 using namespace cli;
 

@@ -3,7 +3,9 @@
 #include "cli/answer_report.h"
 #include "cli/sample_lines.h"
 
-#include <QtTest>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
 
 using namespace cli;
 using protocol::Reading;

@@ -6,7 +6,7 @@
 #include "recording_sink.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace config;
 

@@ -8,7 +8,7 @@
 #include <QComboBox>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

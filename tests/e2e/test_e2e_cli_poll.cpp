@@ -6,7 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 
 #include <csignal>
 

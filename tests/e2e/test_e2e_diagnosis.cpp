@@ -4,7 +4,7 @@
 // window has closed.
 #include "bench.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // One instrument per family, at the list rows (and addresses) 1 to 5.

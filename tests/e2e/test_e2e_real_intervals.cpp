@@ -2,7 +2,7 @@
 // window that asks every 2 s. The other end-to-end tests run the same windows at short intervals.
 #include "bench.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // Two requests and the closing tick.

@@ -4,7 +4,7 @@
 #include "bench.h"
 
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 const QString kTwoAlarmMeter = QStringLiteral("LED系列——四位双报警单显表");

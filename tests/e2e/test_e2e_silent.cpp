@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "search/instrument_list.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // Each answers one request only.

@@ -14,7 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 #include <cmath>
 #include <map>
 

@@ -1,6 +1,6 @@
 #include "fuzz/receive_plan.h"
 
-#include <QtTest>
+#include <QTest>
 
 using fuzz::Chunk;
 using fuzz::ReceivePlan;

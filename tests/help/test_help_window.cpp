@@ -3,9 +3,9 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTreeWidget>
-#include <QtTest>
 
 class TestHelpWindow : public QObject {
     Q_OBJECT

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace history;
 using namespace historytest;

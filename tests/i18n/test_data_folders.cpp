@@ -8,7 +8,7 @@
 #include "recording_sink.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using config::DataFolders;
 

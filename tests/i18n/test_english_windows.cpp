@@ -46,9 +46,9 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
-#include <QtTest>
 
 #include <functional>
 #include <memory>

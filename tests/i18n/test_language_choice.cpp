@@ -9,7 +9,7 @@
 #include <QComboBox>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using i18n::Language;
 

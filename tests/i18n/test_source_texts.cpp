@@ -3,7 +3,7 @@
 #include "i18n/source_texts.h"
 #include "i18n/ts_file.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace i18n;
 

@@ -8,8 +8,8 @@
 #include "i18n/ts_file.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTranslator>
-#include <QtTest>
 
 using namespace i18n;
 

@@ -1,6 +1,6 @@
 #include "link/port_names.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace serial;
 

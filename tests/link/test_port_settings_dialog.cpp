@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

@@ -2,7 +2,8 @@
 #include "pty_pair.h"
 
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
+#include <QTimer>
 
 using namespace serial;
 

@@ -1,7 +1,7 @@
 #include "link/settings_file.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <csignal>
 #include <sys/wait.h>

@@ -5,9 +5,13 @@
 #include "mqtt/payloads.h"
 #include "test_broker.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
+#include <QTimer>
 
 #include <csignal>
 

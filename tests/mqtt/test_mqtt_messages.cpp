@@ -7,7 +7,7 @@
 #include "mqtt/payloads.h"
 #include "mqtt/topics.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <limits>

@@ -3,7 +3,7 @@
 // reconnection, and retained state sent first, latest value only.
 #include "mqtt/outbox.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "protocol/encodings.h"
 
-#include <QtTest>
+#include <QTest>
 #include <cmath>
 
 using namespace protocol;

@@ -1,6 +1,6 @@
 #include "protocol/frame.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace protocol;
 

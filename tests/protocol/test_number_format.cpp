@@ -1,6 +1,6 @@
 #include "protocol/number_format.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace protocol;
 

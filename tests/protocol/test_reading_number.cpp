@@ -2,7 +2,7 @@
 // precision when the value is one.
 #include "protocol/reading_number.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <limits>

@@ -7,8 +7,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextDocument>
-#include <QtTest>
 
 namespace {
 

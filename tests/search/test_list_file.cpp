@@ -4,7 +4,7 @@
 #include "search/list_file.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

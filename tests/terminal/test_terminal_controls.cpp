@@ -21,7 +21,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using terminal::TerminalWindow;
 

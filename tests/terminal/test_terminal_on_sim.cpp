@@ -10,8 +10,8 @@
 #include "views/instrument_types.h"
 
 #include <QProcess>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <fcntl.h>
 #include <termios.h>

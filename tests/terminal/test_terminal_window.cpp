@@ -17,7 +17,7 @@
 #include <QMdiSubWindow>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using terminal::TerminalWindow;
 namespace texts = terminal::texts;

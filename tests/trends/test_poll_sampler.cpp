@@ -4,7 +4,7 @@
 #include "reply_frame.h"
 #include "views/instrument_types.h"
 
-#include <QtTest>
+#include <QTest>
 
 using diagnosis::PollSampler;
 

@@ -7,7 +7,7 @@
 
 #include <QCheckBox>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace historytest;
 

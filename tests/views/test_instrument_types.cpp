@@ -7,7 +7,7 @@
 
 #include <QRegularExpression>
 #include <QSet>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "reply_frame.h"
 #include "views/instrument_types.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

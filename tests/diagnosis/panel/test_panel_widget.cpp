@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

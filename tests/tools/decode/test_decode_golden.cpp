@@ -11,7 +11,7 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

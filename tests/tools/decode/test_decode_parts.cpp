@@ -7,7 +7,7 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QtTest>
+#include <QTest>
 
 #include <limits>
 

@@ -3,7 +3,7 @@
 // baud so that one character is one millisecond.
 #include "tools/sim/bus_schedule.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

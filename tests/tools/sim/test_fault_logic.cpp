@@ -4,7 +4,7 @@
 #include "tools/sim/fault_logic.h"
 #include "tools/sim/reply_builder.h"
 
-#include <QtTest>
+#include <QTest>
 
 Q_DECLARE_METATYPE(sim::Faults)
 

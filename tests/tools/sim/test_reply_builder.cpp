@@ -9,7 +9,7 @@
 #include "views/instrument_types.h"
 
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

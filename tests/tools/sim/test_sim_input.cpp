@@ -6,7 +6,7 @@
 #include "tools/sim/sim_options.h"
 #include "views/instrument_types.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestSimInput : public QObject {
     Q_OBJECT

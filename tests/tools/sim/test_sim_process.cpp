@@ -7,7 +7,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSerialPort>
-#include <QtTest>
+#include <QTest>
 
 #include <csignal>
 

@@ -1,6 +1,6 @@
 #include "tools/soak/soak_options.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestSoakOptions : public QObject {
     Q_OBJECT

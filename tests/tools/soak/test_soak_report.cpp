@@ -1,7 +1,7 @@
 #include "tools/soak/resident_memory.h"
 #include "tools/soak/soak_report.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

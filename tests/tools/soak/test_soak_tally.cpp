@@ -4,7 +4,7 @@
 #include "tools/soak/tapped_link.h"
 
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 using soak::Outcome;
 

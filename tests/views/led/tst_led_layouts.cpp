@@ -2,7 +2,7 @@
 #include "panel_text.h"
 #include "views/led/led_views.h"
 
-#include <QtTest>
+#include <QTest>
 
 Q_DECLARE_METATYPE(views::Layout)
 

@@ -3,7 +3,7 @@
 #include "reply_frame.h"
 #include "views/multi/multi_views.h"
 
-#include <QtTest>
+#include <QTest>
 
 Q_DECLARE_METATYPE(views::ViewRoutine)
 

@@ -4,7 +4,7 @@
 #include "reply_frame.h"
 #include "views/multi/multi_views.h"
 
-#include <QtTest>
+#include <QTest>
 
 Q_DECLARE_METATYPE(views::ViewRoutine)
 

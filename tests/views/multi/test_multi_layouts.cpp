@@ -3,7 +3,7 @@
 #include "panel_text.h"
 #include "views/multi/multi_views.h"
 
-#include <QtTest>
+#include <QTest>
 
 Q_DECLARE_METATYPE(views::Layout)
 
