@@ -12,7 +12,7 @@
 #include "views/instrument_types.h"
 
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

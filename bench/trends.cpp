@@ -10,7 +10,7 @@
 
 #include <QChart>
 #include <QListWidget>
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 

@@ -10,7 +10,7 @@ void TrafficDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
     const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
                                        : (option.state & QStyle::State_Active) ? QPalette::Normal
-                                                                                : QPalette::Inactive;
+                                                                               : QPalette::Inactive;
     const bool selected = option.state & QStyle::State_Selected;
     if (selected) painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
 
