@@ -1,7 +1,15 @@
 #include "link/qt_serial_link.h"
 #include "link/port_names.h"
 
+#include <QMetaMethod>
+#include <QSocketNotifier>
+
+#include <algorithm>
+#include <utility>
+
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <poll.h>
 #include <unistd.h>
 #endif
 
@@ -85,19 +93,47 @@ PortError QtSerialLink::open() {
         return OtherError;
     }
     m_port.clear();
+    m_held.clear();
+    ++m_opening;
 #ifdef Q_OS_UNIX
     // QSerialPort reads every piece the driver delivers as it comes, waking the program a few
-    // hundred times a second on a busy line, while the engines look at the input only on their
-    // ticks. With room for one byte it takes the first piece's first byte, says readyRead, and
-    // stops listening until readAll(), which then takes the rest from the device at once.
+    // hundred times a second on a busy line, while most engines look at the input only on their
+    // ticks. Unless someone listens to readyRead it does not watch the device at all: readAll()
+    // takes the input straight from it. For a listener, with room for one byte it takes the first
+    // piece's first byte, says readyRead, and stops listening until readAll().
     m_port.setReadBufferSize(1);
+    m_inputWatched = inputListened() || !stopInputWatch();
 #endif
     m_lastError.clear();
     return NoError;
 }
 
 void QtSerialLink::close() {
+    m_held.clear();
     if (m_port.isOpen()) m_port.close();
+}
+
+bool QtSerialLink::inputListened() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&SerialLink::readyRead));
+}
+
+void QtSerialLink::connectNotify(const QMetaMethod& signal) {
+    // QSerialPort watches the device again only after a read through it; a new listener must hear
+    // the next input, so read (and keep) what it holds now.
+    if (signal == QMetaMethod::fromSignal(&SerialLink::readyRead) && m_port.isOpen()) {
+        m_held += m_port.readAll();
+        m_inputWatched = true;
+    }
+}
+
+bool QtSerialLink::stopInputWatch() {
+    bool stopped = false;
+    for (QSocketNotifier* watch : m_port.findChildren<QSocketNotifier*>(Qt::FindDirectChildrenOnly)) {
+        if (watch->type() != QSocketNotifier::Read) continue;
+        watch->setEnabled(false);
+        stopped = true;
+    }
+    return stopped;
 }
 
 bool QtSerialLink::isOpen() const {
@@ -105,30 +141,77 @@ bool QtSerialLink::isOpen() const {
 }
 
 void QtSerialLink::write(const QByteArray& bytes) {
-    if (m_port.isOpen()) m_port.write(bytes);
+    if (!m_port.isOpen() || bytes.isEmpty()) return;
+#ifdef Q_OS_UNIX
+    // QSerialPort writes when the device next says it is writable, one more wake-up per request;
+    // a request fits the driver's buffer, so write it now. What does not fit, and anything after
+    // bytes QSerialPort still holds, goes through QSerialPort in order.
+    qsizetype done = 0;
+    if (m_port.bytesToWrite() == 0) {
+        const ssize_t wrote = ::write(static_cast<int>(m_port.handle()), bytes.constData(), bytes.size());
+        if (wrote < 0 && errno != EAGAIN && errno != EINTR) {
+            reportLossSoon(errno);
+            return;
+        }
+        done = std::max<qsizetype>(wrote, 0);
+    }
+    if (done < bytes.size()) m_port.write(bytes.constData() + done, bytes.size() - done);
+#else
+    m_port.write(bytes);
+#endif
 }
 
 QByteArray QtSerialLink::readAll() {
     if (!m_port.isOpen()) return {};
-    QByteArray bytes = m_port.readAll();
-#ifdef Q_OS_UNIX
-    // The device is non-blocking: read until it has nothing more. A failure (the adapter gone) is
-    // left for QSerialPort, whose listening readAll() has just turned on again, to report.
-    char piece[4096];
-    for (;;) {
-        const ssize_t got = ::read(m_port.handle(), piece, sizeof piece);
-        if (got <= 0) break;
-        bytes.append(piece, got);
+    QByteArray bytes = std::exchange(m_held, {});
+#ifndef Q_OS_UNIX
+    return bytes + m_port.readAll();
+#else
+    const bool listened = inputListened();
+    // A read through QSerialPort makes it watch the device again.
+    if (listened || m_port.bytesAvailable() > 0) {
+        bytes += m_port.readAll();
+        m_inputWatched = true;
     }
-#endif
+    if (!listened && m_inputWatched) m_inputWatched = !stopInputWatch();
+    // The device is non-blocking: read until it has nothing more.
+    const int fd = static_cast<int>(m_port.handle());
+    char piece[4096];
+    ssize_t got = 0;
+    while ((got = ::read(fd, piece, sizeof piece)) > 0)
+        bytes.append(piece, got);
+    if (listened) return bytes; // QSerialPort, listening again, reports a failure itself
+    // Nobody else watches the device: a hang-up (the adapter unplugged) is seen here.
+    const int readError = got < 0 && errno != EAGAIN && errno != EINTR ? errno : 0;
+    pollfd watch{fd, POLLIN, 0};
+    const bool hungUp = ::poll(&watch, 1, 0) > 0 && (watch.revents & (POLLHUP | POLLERR | POLLNVAL));
+    if (readError != 0 || hungUp) reportLossSoon(readError != 0 ? readError : EIO);
     return bytes;
+#endif
+}
+
+void QtSerialLink::reportLossSoon(int systemError) {
+    // Told after the read or write returns, as QSerialPort tells it: callers never see the port go
+    // from under them inside a call.
+    const QString reason = reasonText(QSerialPort::ResourceError, qt_error_string(systemError));
+    QMetaObject::invokeMethod(
+        this,
+        [this, reason, opening = m_opening] {
+            if (opening == m_opening) reportLoss(reason);
+        },
+        Qt::QueuedConnection);
 }
 
 void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     // Only a vanished device closes the port; closing here, inside the signal, stops it from firing
     // again on every later read.
-    if (error != QSerialPort::ResourceError || !m_port.isOpen()) return;
-    const QString reason = reasonText(error, m_port.errorString());
+    if (error != QSerialPort::ResourceError) return;
+    reportLoss(reasonText(error, m_port.errorString()));
+}
+
+void QtSerialLink::reportLoss(const QString& reason) {
+    if (!m_port.isOpen()) return;
+    m_held.clear();
     m_port.close();
     m_port.clearError();
     emit lost(reason);

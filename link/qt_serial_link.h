@@ -35,12 +35,26 @@ public:
     // left out when the system gave no text.
     static QString reasonText(QSerialPort::SerialPortError error, const QString& systemText);
 
+protected:
+    void connectNotify(const QMetaMethod& signal) override;
+
 private:
     void onError(QSerialPort::SerialPortError error);
+    // Closes the port and says lost() once, for a failure QSerialPort or readAll() saw.
+    void reportLoss(const QString& reason);
+    // The same for a failure a read or write of this link saw (`systemError` an errno), once that
+    // call has returned.
+    void reportLossSoon(int systemError);
+    bool inputListened() const;
+    // Stops QSerialPort watching the device for input; false when it had nothing to stop.
+    bool stopInputWatch();
 
     QSerialPort m_port;
     QString m_lastError;
     QString m_device;
+    QByteArray m_held;     // input taken out of QSerialPort when a listener came, not yet read
+    quint64 m_opening = 0; // counts opens, so a loss found in a read ends only that opening
+    bool m_inputWatched = false;
 };
 
 } // namespace serial

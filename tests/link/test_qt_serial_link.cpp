@@ -7,6 +7,20 @@
 
 using namespace serial;
 
+namespace {
+
+// Counts the times the program woke for a device it watches.
+struct WakeCounter : QObject {
+    WakeCounter() { QCoreApplication::instance()->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::SockAct) ++count;
+        return QObject::eventFilter(watched, event);
+    }
+    int count = 0;
+};
+
+} // namespace
+
 // Exercises QSerialPort itself on a pseudo-terminal pair.
 class TestQtSerialLink : public QObject {
     Q_OBJECT
@@ -96,17 +110,77 @@ private slots:
         QVERIFY2(reads <= 5, qPrintable(QString::number(reads)));
     }
 
+    // More than the driver takes at once: the rest follows in order, and what is written next
+    // comes behind it even when the driver has room again.
+    void longWritesArriveWholeAndInOrder() {
+        PtyPair pty;
+        qputenv("COMMTEST_COM1", pty.slavePath().toLocal8Bit());
+        QtSerialLink link;
+        QCOMPARE(link.open(), NoError);
+        const QByteArray block(200000, 'a');
+        link.write(block);
+        QByteArray sent = pty.read(2000);
+        QVERIFY(!sent.isEmpty() && sent.size() < block.size());
+        link.write("@01RD17\r");
+        const QByteArray expected = block + "@01RD17\r";
+        QTRY_VERIFY_WITH_TIMEOUT((sent += pty.read()).size() >= expected.size(), 5000);
+        QVERIFY(sent == expected);
+    }
+
+    // Input wakes the program only for a listener to readyRead; the rest read on their ticks.
+    void inputWakesOnlyAListener_data() {
+        QTest::addColumn<bool>("listened");
+        QTest::addColumn<int>("fewestWakes");
+        QTest::addColumn<int>("mostWakes");
+        QTest::newRow("read on ticks") << false << 0 << 0;
+        QTest::newRow("a listener") << true << 10 << 20;
+    }
+    void inputWakesOnlyAListener() {
+        QFETCH(bool, listened);
+        QFETCH(int, fewestWakes);
+        QFETCH(int, mostWakes);
+        PtyPair pty;
+        qputenv("COMMTEST_COM1", pty.slavePath().toLocal8Bit());
+        QtSerialLink link;
+        QCOMPARE(link.open(), NoError);
+        QObject listener;
+        if (listened) connect(&link, &SerialLink::readyRead, &listener, [] {});
+        WakeCounter wakes;
+        for (int i = 0; i < 10; ++i) {
+            const QByteArray piece = QByteArray("@0") + char('0' + i) + "RD17\r";
+            pty.write(piece);
+            // The event loop gets its chance with the input waiting, as between two ticks.
+            QVERIFY(pty.programHasInput(2000));
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+            QCOMPARE(link.readAll(), piece);
+        }
+        QVERIFY2(wakes.count >= fewestWakes && wakes.count <= mostWakes,
+                 qPrintable(QString::number(wakes.count)));
+    }
+
+    void unpluggedDeviceIsReportedOnceAndClosed_data() {
+        QTest::addColumn<bool>("listened");
+        QTest::addColumn<bool>("reading");
+        QTest::newRow("read on ticks") << false << true;
+        QTest::newRow("a listener") << true << true;
+        QTest::newRow("only writing") << false << false;
+    }
     void unpluggedDeviceIsReportedOnceAndClosed() {
+        QFETCH(bool, listened);
+        QFETCH(bool, reading);
         PtyPair pty;
         qputenv("COMMTEST_COM1", pty.slavePath().toLocal8Bit());
         QtSerialLink link;
         QSignalSpy lost(&link, &SerialLink::lost);
         QCOMPARE(link.open(), NoError);
+        QObject listener;
+        if (listened) connect(&link, &SerialLink::readyRead, &listener, [] {});
         pty.closeMaster();
         // Poll as the windows do; the failure must surface once and close the port.
         QTimer poll;
-        connect(&poll, &QTimer::timeout, &link, [&link] {
-            link.readAll();
+        connect(&poll, &QTimer::timeout, &link, [&link, reading] {
+            if (reading) link.readAll();
             link.write("@01RD17\r");
         });
         poll.start(25);

@@ -52,6 +52,11 @@ QByteArray PtyPair::read(int timeoutMs) {
     return out;
 }
 
+bool PtyPair::programHasInput(int timeoutMs) const {
+    pollfd pfd{m_slave, POLLIN, 0};
+    return m_slave >= 0 && ::poll(&pfd, 1, timeoutMs) > 0 && (pfd.revents & POLLIN);
+}
+
 void PtyPair::closeMaster() {
     if (m_master >= 0) ::close(m_master);
     m_master = -1;

@@ -18,6 +18,8 @@ public:
     // `timeoutMs` for at least one byte).
     void write(const QByteArray& bytes);
     QByteArray read(int timeoutMs = 0);
+    // Program side, without taking anything: whether input waits there (up to `timeoutMs`).
+    bool programHasInput(int timeoutMs) const;
 
     // As if the adapter were unplugged.
     void closeMaster();
