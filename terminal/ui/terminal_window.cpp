@@ -9,8 +9,8 @@
 #include "terminal/terminal_texts.h"
 #include "terminal/traffic_save.h"
 #include "terminal/ui/health_model.h"
+#include "terminal/ui/plain_text_delegate.h"
 #include "terminal/ui/status_line.h"
-#include "terminal/ui/traffic_delegate.h"
 #include "terminal/ui/traffic_model.h"
 
 #include <QApplication>
@@ -121,7 +121,7 @@ void TerminalWindow::buildControls() {
     m_view = new TrafficView;
     m_view->setObjectName(QStringLiteral("traffic"));
     m_view->setModel(m_model);
-    m_view->setItemDelegate(new TrafficDelegate(m_view));
+    m_view->setItemDelegate(new PlainTextDelegate(m_view));
     // Rows are what the view keeps in place when lines drop off the top.
     m_view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     m_view->verticalHeader()->hide();
@@ -139,6 +139,7 @@ void TerminalWindow::buildControls() {
     m_healthView = new QTableView;
     m_healthView->setObjectName(QStringLiteral("health"));
     m_healthView->setModel(m_healthModel);
+    m_healthView->setItemDelegate(new PlainTextDelegate(m_healthView));
     m_healthView->verticalHeader()->hide();
     auto* reset = new QPushButton(texts::kResetHealth);
     auto* healthBox = new QGroupBox(texts::kHealth);

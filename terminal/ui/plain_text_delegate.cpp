@@ -1,12 +1,12 @@
-#include "terminal/ui/traffic_delegate.h"
+#include "terminal/ui/plain_text_delegate.h"
 
 #include <QApplication>
 #include <QPainter>
 
 namespace terminal {
 
-void TrafficDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                            const QModelIndex& index) const {
+void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const {
     const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
     const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
                                        : (option.state & QStyle::State_Active) ? QPalette::Normal
@@ -27,7 +27,11 @@ void TrafficDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         // Measured only when it might not fit: measuring is what the stock delegate spends on.
         const bool mayOverflow = qint64(text.size()) * metrics.maxWidth() > box.width();
         painter->setPen(pen);
-        painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+        // Drawn from its baseline, as a single line needs: a text drawn into a box is laid out as
+        // a paragraph first.
+        const QPointF baseline(box.left(),
+                               box.top() + (box.height() - metrics.height()) / 2.0 + metrics.ascent());
+        painter->drawText(baseline,
                           mayOverflow ? metrics.elidedText(text, Qt::ElideRight, box.width()) : text);
     }
     if (option.state & QStyle::State_HasFocus) {
