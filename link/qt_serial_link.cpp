@@ -211,8 +211,7 @@ void QtSerialLink::onError(QSerialPort::SerialPortError error) {
 
 void QtSerialLink::reportLoss(const QString& reason) {
     if (!m_port.isOpen()) return;
-    m_held.clear();
-    m_port.close();
+    close();
     m_port.clearError();
     emit lost(reason);
 }
