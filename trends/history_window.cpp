@@ -137,7 +137,12 @@ bool HistoryWindow::reload() {
     }
     m_readings->clear();
     m_table = SeriesTable();
-    m_chart->showSeries(&m_table, {}, m_chart->window().from(), m_chart->window().to(), 0);
+    // Until something is chosen, an empty chart of the last minutes rather than of the epoch.
+    const TimeWindow& shown = m_chart->window();
+    const qint64 to = shown.to() > 0 ? shown.to() : QDateTime::currentMSecsSinceEpoch();
+    m_chart->showSeries(&m_table, {}, to - shown.span(), to, 0);
+    m_from->setDateTime(QDateTime::fromSecsSinceEpoch(shown.from() / 1000));
+    m_to->setDateTime(QDateTime::fromSecsSinceEpoch(shown.to() / 1000));
     setActionsEnabled(false);
 
     if (!m_store.open(m_file, history::OpenMode::Browse)) {

@@ -307,15 +307,22 @@ void TestHistoryWindow::leavesOtherFilesAlone() {
         QVERIFY(other.open(QIODevice::WriteOnly));
         other.write(content);
     }
+    const qint64 before = QDateTime::currentMSecsSinceEpoch();
     QVERIFY(b.open(false));
+    const qint64 after = QDateTime::currentMSecsSinceEpoch();
     QCOMPARE(b.window->tree()->topLevelItemCount(), 0);
+    // The empty chart's time axis ends now, not at the epoch, and the range boxes say the same.
+    const trends::TimeWindow& shown = b.window->chart()->window();
+    QVERIFY2(shown.to() >= before && shown.to() <= after, qPrintable(QString::number(shown.to())));
+    QCOMPARE(b.window->fromEdit()->dateTime().toSecsSinceEpoch(), shown.from() / 1000);
+    QCOMPARE(b.window->toEdit()->dateTime().toSecsSinceEpoch(), shown.to() / 1000);
     QCOMPARE(b.messages.shown.size(), told ? 1 : 0);
     const QString expected = told ? historytext::kNotOurs.arg(QDir::toNativeSeparators(b.file))
                                   : historytext::kMissing.arg(QDir::toNativeSeparators(b.file));
     QCOMPARE(b.window->statusLabel()->text(), expected);
-    QFile after(b.file);
-    QCOMPARE(after.exists(), !content.isEmpty());
-    if (after.open(QIODevice::ReadOnly)) QCOMPARE(after.readAll(), content);
+    QFile left(b.file);
+    QCOMPARE(left.exists(), !content.isEmpty());
+    if (left.open(QIODevice::ReadOnly)) QCOMPARE(left.readAll(), content);
 }
 
 QTEST_MAIN(TestHistoryWindow)
