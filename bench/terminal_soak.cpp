@@ -4,7 +4,9 @@
 // after a warm-up and how many lines the terminal holds. --paints adds the paint events the
 // widgets got, with the area they covered, in all and by widget: counts that a busy machine does
 // not disturb as it does CPU time (the counting itself sees every event, so it costs some CPU).
-// --shot FILE saves a picture of the window as it shows at the end.
+// --shot FILE saves a picture of the window as it shows at the end. Under valgrind's callgrind
+// (started with --instr-atstart=no) it counts the instructions of the measured span only, and
+// dumps them as "terminal".
 //
 //   commtest-bench-terminal [--seconds N (600)] [--interval MS (30)] [--warmup N (5)] [--hidden]
 //                           [--paints] [--shot FILE]
@@ -25,6 +27,14 @@
 #include <cstdio>
 #include <map>
 #include <sys/resource.h>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_START_INSTRUMENTATION
+#define CALLGRIND_STOP_INSTRUMENTATION
+#define CALLGRIND_DUMP_STATS_AT(name)
+#endif
 
 namespace {
 
@@ -151,12 +161,15 @@ int main(int argc, char* argv[]) {
     qint64 rssAtStart = 0;
     qint64 linesAtStart = 0;
     QTimer::singleShot(warmup * 1000, [&] {
+        CALLGRIND_START_INSTRUMENTATION;
         cpuAtStart = cpuSeconds();
         rssAtStart = soak::residentBytes();
         linesAtStart = window.log().endSeq();
         paints.restart();
     });
     QTimer::singleShot((warmup + seconds) * 1000, [&] {
+        CALLGRIND_DUMP_STATS_AT("terminal");
+        CALLGRIND_STOP_INSTRUMENTATION;
         const double used = cpuSeconds() - cpuAtStart;
         const qint64 rss = soak::residentBytes();
         const double perMinute = 60.0 / seconds;
