@@ -25,7 +25,8 @@ void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         const QRect box = option.rect.adjusted(margin, 0, -margin, 0);
         const QFontMetrics& metrics = option.fontMetrics;
         // Measured only when it might not fit: measuring is what the stock delegate spends on.
-        const bool mayOverflow = qint64(text.size()) * metrics.maxWidth() > box.width();
+        const bool mayOverflow = qint64(text.size()) * metrics.maxWidth() > box.width() &&
+                                 !surelyFits(text, option.font, box.width());
         painter->setPen(pen);
         // Drawn from its baseline, as a single line needs: a text drawn into a box is laid out as
         // a paragraph first.
@@ -40,6 +41,25 @@ void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
         style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
     }
+}
+
+bool PlainTextDelegate::surelyFits(const QString& text, const QFont& font, int width) const {
+    if (!m_metrics || font != m_font) {
+        m_font = font;
+        m_metrics.emplace(font);
+        m_advances.clear();
+    }
+    qreal sum = 0;
+    for (const QChar c : text) {
+        // Control characters and surrogate pairs may draw wider than their own advance.
+        if (c.unicode() < 0x20 || c.isSurrogate()) return false;
+        auto known = m_advances.constFind(c.unicode());
+        if (known == m_advances.cend())
+            known = m_advances.insert(c.unicode(), m_metrics->horizontalAdvance(c));
+        sum += known.value();
+    }
+    // Room for what shaping may add: kerning, and advances rounded to whole pixels.
+    return sum * 1.03 + 1 <= width;
 }
 
 } // namespace terminal
