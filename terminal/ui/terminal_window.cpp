@@ -8,6 +8,7 @@
 #include "terminal/byte_text.h"
 #include "terminal/terminal_texts.h"
 #include "terminal/traffic_save.h"
+#include "terminal/ui/grid_table_view.h"
 #include "terminal/ui/health_model.h"
 #include "terminal/ui/plain_text_delegate.h"
 #include "terminal/ui/status_line.h"
@@ -42,7 +43,7 @@ namespace {
 // The traffic table. New rows ask for a layout later, which brings the scroll bar's range up to
 // date and repaints the whole table: done at once, before scrolling, the table is painted once
 // instead of twice, and a row beyond the old range can be scrolled to.
-class TrafficView final : public QTableView {
+class TrafficView final : public GridTableView {
 public:
     // The row at the top, or the last row at the bottom when -1.
     void settle(int topRow) {
@@ -136,7 +137,7 @@ void TerminalWindow::buildControls() {
     for (int c = 0; c < 5; ++c)
         m_view->setColumnWidth(c, widths[c] * digit);
 
-    m_healthView = new QTableView;
+    m_healthView = new GridTableView;
     m_healthView->setObjectName(QStringLiteral("health"));
     m_healthView->setModel(m_healthModel);
     m_healthView->setItemDelegate(new PlainTextDelegate(m_healthView));
