@@ -10,6 +10,7 @@
 //                       [--maximised]   (the diagnosis window fills the screen)
 //   commtest-bench-poll --list-types     (every catalogue type code, one a line)
 #include "app/main_window.h"
+#include "bench/callgrind_marks.h"
 #include "link/message_sink.h"
 #include "link/qt_serial_link.h"
 #include "search/instrument_list.h"
@@ -28,14 +29,6 @@
 #include <cstdio>
 #include <cstring>
 #include <sys/resource.h>
-
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#else
-#define CALLGRIND_START_INSTRUMENTATION
-#define CALLGRIND_STOP_INSTRUMENTATION
-#define CALLGRIND_DUMP_STATS_AT(name)
-#endif
 
 namespace {
 

@@ -25,21 +25,15 @@ if [[ -z ${DISPLAY:-} ]]; then
 fi
 unset QT_QPA_PLATFORM
 bench=$build/bench/commtest-bench-poll
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+source "$top/bench/instructions.sh"
 
 # One run; its line, with the instructions per minute added when they are counted.
 run() {
   if ((${#count[@]} == 0)); then
     "$bench" "$@" --seconds "$seconds" 2>/dev/null
-    return
+  else
+    with_instructions polling "$seconds" "$bench" "$@" --seconds "$seconds"
   fi
-  local line total
-  line=$(valgrind --tool=callgrind --instr-atstart=no --callgrind-out-file="$out/cg.%p" \
-    "$bench" "$@" --seconds "$seconds" 2>/dev/null)
-  total=$(grep -l 'Client Request: polling' "$out"/cg.* | xargs grep -h '^totals:' | awk '{ print $2 }')
-  rm -f "$out"/cg.*
-  echo "$line instructions_per_min=$(awk -v t="$total" -v s="$seconds" 'BEGIN { printf "%.0f", t * 60 / s }')"
 }
 
 if ((${#types[@]} == 0)); then

@@ -10,6 +10,7 @@
 //
 //   commtest-bench-terminal [--seconds N (600)] [--interval MS (30)] [--warmup N (5)] [--hidden]
 //                           [--paints] [--shot FILE]
+#include "bench/callgrind_marks.h"
 #include "engine/poll_engine.h"
 #include "engine/traffic_hub.h"
 #include "link/message_sink.h"
@@ -27,14 +28,6 @@
 #include <cstdio>
 #include <map>
 #include <sys/resource.h>
-
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#else
-#define CALLGRIND_START_INSTRUMENTATION
-#define CALLGRIND_STOP_INSTRUMENTATION
-#define CALLGRIND_DUMP_STATS_AT(name)
-#endif
 
 namespace {
 

@@ -27,8 +27,5 @@ bench=("$build/bench/commtest-bench-terminal" --seconds "$seconds" --interval "$
 if ((${#count[@]} == 0)); then
   exec "${bench[@]}" 2>/dev/null
 fi
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-line=$(valgrind --tool=callgrind --instr-atstart=no --callgrind-out-file="$out/cg.%p" "${bench[@]}" 2>/dev/null)
-total=$(grep -l 'Client Request: terminal' "$out"/cg.* | xargs grep -h '^totals:' | awk '{ print $2 }')
-echo "$line instructions_per_min=$(awk -v t="$total" -v s="$seconds" 'BEGIN { printf "%.0f", t * 60 / s }')"
+source "$top/bench/instructions.sh"
+with_instructions terminal "$seconds" "${bench[@]}"
